@@ -1,0 +1,126 @@
+#include "store/transformed_history.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pickora {
+
+Permutation makePermutation(std::span<const int> values)
+{
+    Permutation p;
+    const auto n = values.size();
+    p.perm.assign(n + 1, 0);
+    p.inv.assign(n + 1, 0);
+    for (std::size_t x = 1; x <= n; ++x) {
+        p.perm[x] = values[x - 1];
+        p.inv[values[x - 1]] = static_cast<int>(x);
+    }
+    return p;
+}
+
+Permutation drawPermutation(int totalNumbers, RandomSource& random)
+{
+    std::vector<int> values;
+    values.reserve(totalNumbers);
+    for (int x = 1; x <= totalNumbers; ++x) {
+        int v = 0;
+        do {
+            v = random.uniform(1, totalNumbers);
+        } while (std::find(values.begin(), values.end(), v) != values.end());
+        values.push_back(v);
+    }
+    return makePermutation(values);
+}
+
+int drawWindowLength(RandomSource& random) { return random.uniform(1, 100); }
+
+int TransformedHistory::label(int number, int drawIndex) const
+{
+    const int n = permutation.size();
+    return (permutation.perm[number] + drawIndex) % n + 1;
+}
+
+int TransformedHistory::rankOfNextNumber(int number) const
+{
+    return finalRanking.rankOfLabel[label(number, nextIndex)];
+}
+
+int TransformedHistory::numberOfNextRank(int rank) const
+{
+    for (int x = 1; x <= permutation.size(); ++x)
+        if (rankOfNextNumber(x) == rank)
+            return x;
+    return 0;
+}
+
+TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumbers, int pickCount,
+                                    const Permutation& permutation, int windowLength)
+{
+    TransformedHistory result;
+    result.permutation = permutation;
+    result.windowLength = windowLength;
+    const int N = totalNumbers;
+    const int T = static_cast<int>(draws.size());
+    result.nextIndex = T;
+    result.draws.resize(draws.size());
+
+    const auto label = [&](int number, int index) {
+        return (permutation.perm[number] + index) % N + 1;
+    };
+
+    // Per label (1..N): count within the window, omission, and the draw it was last seen in.
+    std::vector<int> windowCount(N + 1, 0);
+    std::vector<int> omission(N + 1, 0);
+    std::vector<int> lastSeen(N + 1, -1);
+    std::vector<RankedLabel> order(N);
+    std::vector<int> rankOfLabel(N + 1, 0);
+
+    for (int i = 0; i <= T; ++i) {
+        if (i >= 1) {
+            const Draw& previous = draws[i - 1];
+            for (int j = 0; j < pickCount; ++j) {
+                const int y = label(previous.numbers[j], i - 1);
+                ++windowCount[y];
+                lastSeen[y] = i - 1;
+            }
+        }
+        if (i >= windowLength + 1) {
+            const Draw& leaving = draws[i - windowLength - 1];
+            for (int j = 0; j < pickCount; ++j)
+                --windowCount[label(leaving.numbers[j], i - windowLength - 1)];
+        }
+        // A label never seen keeps omission 0, so it ranks behind every label already seen.
+        for (int y = 1; y <= N; ++y)
+            if (lastSeen[y] >= 0)
+                omission[y] = i - lastSeen[y];
+
+        for (int y = 1; y <= N; ++y)
+            order[y - 1] = {y, windowCount[y], omission[y]};
+        // This exact exchange sort decides the order of labels that tie on both keys.
+        for (int s = 0; s < N - 1; ++s)
+            for (int t = s + 1; t < N; ++t) {
+                RankedLabel& a = order[s];
+                RankedLabel& b = order[t];
+                if (a.omission < b.omission
+                    || (a.omission == b.omission && a.windowCount > b.windowCount))
+                    std::swap(a, b);
+            }
+        for (int s = 0; s < N; ++s)
+            rankOfLabel[order[s].label] = s + 1;
+
+        if (i < T) {
+            const Draw& source = draws[i];
+            Draw& target = result.draws[i];
+            target.issue = source.issue;
+            for (int j = 0; j < pickCount; ++j)
+                target.numbers[j] = rankOfLabel[label(source.numbers[j], i)];
+            std::sort(target.numbers.begin(), target.numbers.begin() + pickCount);
+        } else {
+            result.finalRanking.positions = order;
+            result.finalRanking.rankOfLabel = rankOfLabel;
+        }
+    }
+    return result;
+}
+
+} // namespace pickora
