@@ -1,0 +1,209 @@
+#include "analysis/u_code.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "analysis/trend_grid_layout.h"
+#include "store/u_public.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pickora::ui {
+
+namespace tg = trendgrid;
+
+namespace {
+
+QColor toColor(tg::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Fills a cell by its column kind and draws its text placed by the column's sample text.
+void paintCell(QPainter* painter, const QRect& rect, const QPalette& palette, int column,
+               int totalNumbers, int pickCount, bool header, const QString& text)
+{
+    QColor fill;
+    switch (tg::columnKind(column, totalNumbers)) {
+    case tg::ColumnKind::Issue:
+    case tg::ColumnKind::Numbers: fill = palette.color(QPalette::ToolTipBase); break;
+    case tg::ColumnKind::Separator: fill = toColor(tg::kSeparatorFill); break;
+    case tg::ColumnKind::Number: fill = toColor(tg::kNumberFill); break;
+    }
+    painter->fillRect(rect, fill);
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QString sample
+        = QString::fromStdString(tg::sampleText(column, totalNumbers, pickCount, header));
+    const tg::Offset offset = tg::textOffset(rect.width(), rect.height(),
+                                             metrics.horizontalAdvance(sample), metrics.height());
+    painter->setPen(palette.color(QPalette::Text));
+    painter->drawText(QPoint(rect.left() + offset.dx, rect.top() + offset.dy + metrics.ascent()),
+                      text);
+}
+
+class TrendCellDelegate : public QStyledItemDelegate {
+public:
+    TrendCellDelegate(const DrawStore& store, QObject* parent)
+        : QStyledItemDelegate(parent), store_(store)
+    {
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const auto* model = static_cast<const TrendGridModel*>(index.model());
+        painter->save();
+        painter->setFont(option.font);
+        paintCell(painter, option.rect, option.palette, index.column(),
+                  store_.profile.totalNumbers, store_.profile.pickCount, false,
+                  model->cellText(index.row(), index.column()));
+        painter->restore();
+    }
+
+private:
+    const DrawStore& store_;
+};
+
+// The header row, painted like the body: fills by column kind, texts placed by their samples.
+class TrendHeader : public QHeaderView {
+public:
+    TrendHeader(const DrawStore& store, QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent), store_(store)
+    {
+    }
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override
+    {
+        painter->save();
+        paintCell(painter, rect, palette(), section, store_.profile.totalNumbers,
+                  store_.profile.pickCount, true,
+                  QString::fromStdString(tg::headerText(section, store_.profile.totalNumbers)));
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawLine(rect.topRight(), rect.bottomRight());
+        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+        painter->restore();
+    }
+
+private:
+    const DrawStore& store_;
+};
+
+} // namespace
+
+TrendGridModel::TrendGridModel(const DrawStore& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store)
+{
+}
+
+int TrendGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : store_.history.count();
+}
+
+int TrendGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tg::columnCount(store_.profile.totalNumbers);
+}
+
+QString TrendGridModel::cellText(int row, int column) const
+{
+    const DrawHistory& h = store_.history;
+    const int draw = tg::drawOfRow(row + 1, h.count());
+    switch (tg::columnKind(column, store_.profile.totalNumbers)) {
+    case tg::ColumnKind::Issue:
+    case tg::ColumnKind::Numbers: {
+        const std::string_view text = h.rowText(draw, column);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    case tg::ColumnKind::Separator: return {};
+    case tg::ColumnKind::Number:
+        return h.rowText(draw, column) == "1" ? u"●"_s : QString();
+    }
+    return {};
+}
+
+QVariant TrendGridModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return cellText(index.row(), index.column());
+}
+
+QVariant TrendGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return {};
+    return QString::fromStdString(tg::headerText(section, store_.profile.totalNumbers));
+}
+
+void TrendGridModel::reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
+    : QWidget(parent), store_(store), model_(new TrendGridModel(store, this)),
+      grdcode_(new QTableView(this))
+{
+    setObjectName(u"Tfrmcode"_s);
+    setWindowTitle(u"号码走势"_s);
+    grdcode_->setObjectName(u"grdcode"_s);
+    grdcode_->setHorizontalHeader(new TrendHeader(store, grdcode_));
+    grdcode_->setModel(model_);
+    grdcode_->setItemDelegate(new TrendCellDelegate(store, grdcode_));
+    grdcode_->verticalHeader()->hide();
+    grdcode_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdcode_->verticalHeader()->setDefaultSectionSize(tg::kRowHeight);
+    grdcode_->horizontalHeader()->setFixedHeight(tg::kRowHeight);
+    grdcode_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdcode_->horizontalHeader()->setMinimumSectionSize(1); // the 8-pixel separators
+    grdcode_->horizontalHeader()->setHighlightSections(false);
+    grdcode_->setSelectionMode(QAbstractItemView::NoSelection);
+    grdcode_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdcode_->setFocusPolicy(Qt::NoFocus);
+    grdcode_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grdcode_);
+
+    connect(&store, &DrawStore::rowsChanged, this, [this] {
+        model_->reload();
+        FormActivate();
+    });
+}
+
+int Tfrmcode::gridRowCount() const { return tg::rowCount(model_->rowCount()); }
+
+int Tfrmcode::gridColumnCount() const { return model_->columnCount(); }
+
+void Tfrmcode::FormActivate()
+{
+    applyColumnWidths();
+    grdcode_->scrollToTop();
+}
+
+void Tfrmcode::applyColumnWidths()
+{
+    const int columns = model_->columnCount();
+    for (int c = 0; c < columns; ++c)
+        grdcode_->setColumnWidth(
+            c, tg::columnWidth(c, store_.profile.totalNumbers, grdcode_->width()));
+}
+
+void Tfrmcode::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    applyColumnWidths();
+}
+
+void Tfrmcode::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormActivate();
+}
+
+} // namespace pickora::ui

@@ -1,0 +1,57 @@
+#pragma once
+// The number trend grid: one row per draw, newest on top, a dot for every number drawn.
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+class QTableView;
+
+namespace pickora {
+class DrawStore;
+}
+
+namespace pickora::ui {
+
+// Reads the store's row texts; keeps no cell strings of its own. Row r shows draw D - 1 - r.
+class TrendGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TrendGridModel(const DrawStore& store, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The row text of draw `drawIndex` in grid column `column` (as the store keeps it).
+    QString cellText(int row, int column) const;
+    void reload();
+
+private:
+    const DrawStore& store_;
+};
+
+class Tfrmcode : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfrmcode(const DrawStore& store, QWidget* parent = nullptr);
+
+    QTableView* grid() const { return grdcode_; }
+    TrendGridModel* model() const { return model_; }
+    // Rows including the header row, as a player counts them.
+    int gridRowCount() const;
+    int gridColumnCount() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormActivate();
+    void applyColumnWidths();
+
+    const DrawStore& store_;
+    TrendGridModel* model_;
+    QTableView* grdcode_;
+};
+
+} // namespace pickora::ui

@@ -1,0 +1,112 @@
+#include "shell/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace pickora::ui::dialogs {
+
+namespace {
+
+DialogResponder* g_responder = nullptr;
+
+void showMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text)
+{
+    if (g_responder) {
+        g_responder->message(parent, kind, title, text);
+        return;
+    }
+    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                                                    : QMessageBox::Critical;
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
+{
+    auto* dialog = new QFileDialog(parent, options.caption, options.startFolder);
+    dialog->setNameFilter(qtNameFilter(options.filter));
+    dialog->setDefaultSuffix(options.defaultSuffix);
+    if (!options.proposedName.isEmpty())
+        dialog->selectFile(options.proposedName);
+    return dialog;
+}
+
+QString runFileDialog(QFileDialog* dialog)
+{
+    QString chosen;
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+        chosen = dialog->selectedFiles().constFirst();
+    delete dialog;
+    return chosen;
+}
+
+} // namespace
+
+QString applicationTitle() { return u"Karvo11选5Pickora"_s; }
+
+void information(QWidget* parent, const QString& text, const QString& title)
+{
+    showMessage(parent, MessageKind::Information, title, text);
+}
+
+void warning(QWidget* parent, const QString& text, const QString& title)
+{
+    showMessage(parent, MessageKind::Warning, title, text);
+}
+
+void error(QWidget* parent, const QString& text, const QString& title)
+{
+    showMessage(parent, MessageKind::Error, title, text);
+}
+
+QString openFile(QWidget* parent, const FileDialogOptions& options)
+{
+    if (g_responder)
+        return g_responder->openFile(parent, options);
+    QFileDialog* dialog = makeFileDialog(parent, options);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
+}
+
+QString saveFile(QWidget* parent, const FileDialogOptions& options)
+{
+    if (g_responder)
+        return g_responder->saveFile(parent, options);
+    QFileDialog* dialog = makeFileDialog(parent, options);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog);
+}
+
+bool choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    if (g_responder)
+        return g_responder->choosePrinter(parent, printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString qtNameFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts.at(i);
+        const QString patterns = QString(parts.at(i + 1)).replace(u';', u' ');
+        // The caption usually shows its pattern in brackets already, which is what Qt reads.
+        if (!caption.endsWith(u')'))
+            caption += u" ("_s + patterns + u')';
+        filters << caption;
+    }
+    return filters.join(u";;"_s);
+}
+
+void setResponder(DialogResponder* responder) { g_responder = responder; }
+
+} // namespace pickora::ui::dialogs

@@ -1,0 +1,19 @@
+#include "shell/read_number.h"
+
+#include "shell/dialogs.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pickora::ui {
+
+std::optional<int> readWholeNumber(QWidget* parent, const QString& fieldName, const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (ok)
+        return value;
+    dialogs::error(parent, u"“%1”中的“%2”不是有效的整数。"_s.arg(fieldName, text));
+    return std::nullopt;
+}
+
+} // namespace pickora::ui

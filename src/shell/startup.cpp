@@ -1,0 +1,37 @@
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QUrl>
+
+#include "shell/dialogs.h"
+#include "shell/u_main.h"
+#include "shell/web_addresses.h"
+#include "store/db_engine.h"
+#include "store/lottery_schema.h"
+#include "store/program_folder.h"
+#include "store/random_source.h"
+#include "store/u_datamod.h"
+#include "store/u_public.h"
+
+namespace pickora::ui {
+
+int runProgram(QApplication& app)
+{
+    app.setApplicationName(dialogs::applicationTitle());
+    app.setApplicationDisplayName(dialogs::applicationTitle());
+    const ProgramFolder folder = ProgramFolder::ofExecutable();
+    try {
+        createDatabaseIfMissing(folder.databaseFile());
+    } catch (const db::DbError& e) {
+        // The program still starts; opening a lottery will report the missing database.
+        dialogs::error(nullptr, e.message());
+    }
+    Tdatamod datamod(folder.databaseFile());
+    ClockSeededRandom random;
+    DrawStore store(datamod, random);
+    Tfrmmain main(store, folder, QUrl(web::makerServer()));
+    main.showMaximized();
+    return app.exec();
+}
+
+} // namespace pickora::ui

@@ -1,0 +1,101 @@
+#pragma once
+// The main window: menus and tool bar reaching every feature, the tab strip switching the one
+// analysis view inside it, and opening, quick-drawing and closing the lottery.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+#include <map>
+
+#include "shell/tool_windows.h"
+#include "shell/u_index.h"
+#include "store/program_folder.h"
+
+class QAction;
+class QMenu;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace pickora {
+class DrawStore;
+}
+
+namespace pickora::ui {
+
+class AdvertStrip;
+class BackgroundArea;
+
+class Tfrmmain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `advertServer` is where the advertisement strip is fetched from; empty hides it.
+    Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QWidget* parent = nullptr);
+    ~Tfrmmain() override;
+
+    DrawStore& store() { return store_; }
+    ToolWindows& toolWindows() { return toolWindows_; }
+    // The analysis view shown inside the window, if any.
+    QWidget* currentView() const { return view_; }
+    QTabBar* tabStrip() const { return tabmain; }
+    QAction* menuItem(const QString& objectName) const;
+    QToolButton* toolButton(const QString& objectName) const;
+    // The catalogue kept after "退出" (shown again by the next open), if any.
+    Tfrmindex* catalogue() const { return catalogue_; }
+
+    // Menu and tool bar handlers.
+    void mnuopenClick();
+    void mnucloseClick();
+    void tlbdataClick();
+    void tabmainChange();
+    void selectTab(int index);
+    void updateMenuState();
+
+    // Registers the constructor of the view of a tab (later views register themselves here).
+    using ViewFactory = std::function<QWidget*(DrawStore&, QWidget* parent)>;
+    void setViewFactory(int tab, ViewFactory factory);
+
+    // The caption after an open: "Karvo11选5Pickora《name》中三".
+    static QString openedCaption(const QString& name, const QString& position);
+    // The caption after a quick draw: "Karvo11选5Pickora《name中三》".
+    static QString quickDrawCaption(const QString& name, const QString& position);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildMenus();
+    void buildToolBar();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     std::function<void()> handler = {});
+    QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
+                               std::function<void()> handler = {});
+    void placeTabStrip();
+    void placeAdvertStrip();
+    void showOpenedLottery(const QString& caption);
+    void closeViews();
+    void tlbyansiClick();
+
+    DrawStore& store_;
+    ProgramFolder folder_;
+    QUrl advertServer_;
+    ToolWindows toolWindows_;
+    std::map<int, ViewFactory> viewFactories_;
+    QPointer<QWidget> view_;
+    QPointer<Tfrmindex> catalogue_;
+    std::map<QString, QAction*> menuItems_;
+    std::map<QString, QToolButton*> toolButtons_;
+
+    BackgroundArea* imageback = nullptr;
+    QToolBar* tlbmain = nullptr;
+    QTabBar* tabmain = nullptr;
+    AdvertStrip* pan = nullptr;
+    QToolButton* tlbdata = nullptr;
+    QToolButton* tlbexit = nullptr;
+};
+
+} // namespace pickora::ui
