@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QUrl>
 
 #include "shell/dialogs.h"
@@ -30,6 +31,9 @@ int runProgram(QApplication& app)
     ClockSeededRandom random;
     DrawStore store(datamod, random);
     Tfrmmain main(store, folder, QUrl(web::makerServer()));
+    // Without a window manager "maximised" means nothing: fill the screen ourselves too.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        main.setGeometry(screen->availableGeometry());
     main.showMaximized();
     return app.exec();
 }

@@ -145,6 +145,9 @@ void Tfrmindex::FormCreate()
         edit->setReadOnly(true);
     makeReadOnly(optcaitype);
     makeReadOnly(grpweek);
+    // Nothing is selected until the player clicks a lottery (the list would pick its first row
+    // when it takes the focus).
+    btnopen->setFocus();
 
     // Centred on the screen.
     if (const QScreen* screen = QApplication::primaryScreen())
