@@ -6,13 +6,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian 12 packages: the compiler and build tools, Qt 6 (Widgets, Sql with its SQLite driver,
-# Charts; the offscreen and xcb platform plugins come with libqt6gui6, which qt6-base-dev
-# brings), the test and benchmark libraries, a Chinese font, and Xvfb for running the program
-# without a desktop.
+# Charts; the offscreen and xcb platform plugins are in libqt6gui6), the test and benchmark
+# libraries, a Chinese font, and Xvfb for running the program without a desktop.
 PICKORA_PACKAGES=(
   cmake g++ make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6svg6
-  qt6-qpa-plugins libgl-dev
+  libqt6gui6 qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth
 )

@@ -1,6 +1,7 @@
 #include "store/transformed_history.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace pickora {
@@ -53,6 +54,17 @@ int TransformedHistory::numberOfNextRank(int rank) const
     return 0;
 }
 
+namespace {
+
+// Longer absence first; among equal absences the smaller window count first. A window count
+// never exceeds 5 numbers x 100 draws, so it fits below the omission's bits.
+constexpr std::uint64_t rankingKey(int omission, int windowCount)
+{
+    return std::uint64_t(omission) * 1024 + std::uint64_t(1023 - windowCount);
+}
+
+} // namespace
+
 TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumbers, int pickCount,
                                     const Permutation& permutation, int windowLength)
 {
@@ -72,8 +84,9 @@ TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumber
     std::vector<int> windowCount(N + 1, 0);
     std::vector<int> omission(N + 1, 0);
     std::vector<int> lastSeen(N + 1, -1);
-    std::vector<RankedLabel> order(N);
     std::vector<int> rankOfLabel(N + 1, 0);
+    // The ranking as packed values: (sort key << 8) | label, where a larger key ranks first.
+    std::vector<std::uint64_t> order(N);
 
     for (int i = 0; i <= T; ++i) {
         if (i >= 1) {
@@ -95,18 +108,21 @@ TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumber
                 omission[y] = i - lastSeen[y];
 
         for (int y = 1; y <= N; ++y)
-            order[y - 1] = {y, windowCount[y], omission[y]};
-        // This exact exchange sort decides the order of labels that tie on both keys.
-        for (int s = 0; s < N - 1; ++s)
+            order[y - 1] = rankingKey(omission[y], windowCount[y]) << 8 | std::uint64_t(y);
+        // This exact exchange sort decides the order of labels that tie on both keys: an entry
+        // is swapped with a later one only when the later one ranks strictly first.
+        for (int s = 0; s < N - 1; ++s) {
+            std::uint64_t current = order[s];
             for (int t = s + 1; t < N; ++t) {
-                RankedLabel& a = order[s];
-                RankedLabel& b = order[t];
-                if (a.omission < b.omission
-                    || (a.omission == b.omission && a.windowCount > b.windowCount))
-                    std::swap(a, b);
+                const std::uint64_t other = order[t];
+                const bool swap = (current >> 8) < (other >> 8);
+                order[t] = swap ? current : other;
+                current = swap ? other : current;
             }
+            order[s] = current;
+        }
         for (int s = 0; s < N; ++s)
-            rankOfLabel[order[s].label] = s + 1;
+            rankOfLabel[order[s] & 0xFF] = s + 1;
 
         if (i < T) {
             const Draw& source = draws[i];
@@ -116,8 +132,11 @@ TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumber
                 target.numbers[j] = rankOfLabel[label(source.numbers[j], i)];
             std::sort(target.numbers.begin(), target.numbers.begin() + pickCount);
         } else {
-            result.finalRanking.positions = order;
             result.finalRanking.rankOfLabel = rankOfLabel;
+            for (int s = 0; s < N; ++s) {
+                const int y = static_cast<int>(order[s] & 0xFF);
+                result.finalRanking.positions.push_back({y, windowCount[y], omission[y]});
+            }
         }
     }
     return result;
