@@ -48,6 +48,8 @@ configure_and_build() {
   local dir="$1"
   shift
   export CCACHE_DIR="${CCACHE_DIR:-${HOME:-/root}/.cache/ccache}"
+  # Share cached objects between clones in other folders (CI builds a fresh clone each time).
+  export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true
   local args=(-S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo)
   if [[ "${CI:-}" == "true" ]]; then
     args+=(-DPICKORA_WERROR=ON)
