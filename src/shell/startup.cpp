@@ -19,7 +19,6 @@ namespace pickora::ui {
 int runProgram(QApplication& app)
 {
     app.setApplicationName(dialogs::applicationTitle());
-    app.setApplicationDisplayName(dialogs::applicationTitle());
     const ProgramFolder folder = ProgramFolder::ofExecutable();
     try {
         createDatabaseIfMissing(folder.databaseFile());

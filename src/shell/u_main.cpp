@@ -237,6 +237,8 @@ void Tfrmmain::buildToolBar()
     tabmain->setObjectName(u"tabmain"_s);
     tabmain->setExpanding(false);
     tabmain->setDrawBase(false);
+    // Narrow tabs, so all ten fit beside the tool bar buttons on a common screen.
+    tabmain->setStyleSheet(u"QTabBar::tab { padding: 4px 6px; }"_s);
     for (const QString& caption :
          {u"开奖号码走势"_s, u"号码大小分析"_s, u"号码奇偶分析"_s, u"号码和值分析"_s,
           u"号码跨度分析"_s, u"号码散度分析"_s, u"号码偏度分析"_s, u"号码AC值分析"_s,
