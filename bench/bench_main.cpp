@@ -3,7 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QTabBar>
+#include <QUrl>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -20,11 +24,23 @@
 #include "store/random_source.h"
 #include "store/u_datamod.h"
 #include "store/u_public.h"
+#include "shell/dialogs.h"
+#include "shell/u_main.h"
+#include "analysis/u_hei.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;
 
 namespace {
+
+// Answers every dialog silently.
+class NoDialogs : public ui::DialogResponder {
+public:
+    void message(QWidget*, ui::MessageKind, const QString&, const QString&) override {}
+    QString openFile(QWidget*, const ui::FileDialogOptions&) override { return {}; }
+    QString saveFile(QWidget*, const ui::FileDialogOptions&) override { return {}; }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+};
 
 // More rows than are retained, so every open also deletes the oldest ones.
 constexpr int kStoredRows = 3500;
@@ -144,11 +160,73 @@ BENCHMARK(BM_LoadTransformedHistory)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 
+// Choosing an analysis tab: the view is made, computes over 3000 draws, fills its table and
+// chart, and is painted once (offscreen).
+void BM_ShowAnalysisTab(benchmark::State& state)
+{
+    const QString file = freshWorkingCopy();
+    OpenLottery open(file);
+    try {
+        open.store.openDrawStore();
+        open.store.loadDrawHistory();
+    } catch (const db::DbError& error) {
+        state.SkipWithError(qPrintable(error.message()));
+        return;
+    }
+    open.store.lotteryOpen = true;
+    ui::Tfrmmain window(open.store, ProgramFolder(workFolder->path()), QUrl());
+    window.resize(1400, 860);
+    window.show();
+    QCoreApplication::processEvents();
+    const int tab = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        window.selectTab(tab);
+        window.currentView()->repaint();
+        benchmark::DoNotOptimize(window.currentView());
+    }
+    state.SetLabel(window.tabStrip()->tabText(tab).toStdString());
+}
+BENCHMARK(BM_ShowAnalysisTab)
+    ->DenseRange(0, 9)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// "全部期" then "重新统计" in the sum view: the chart draws a bar for each of 3000 draws.
+void BM_ChartEveryDraw(benchmark::State& state)
+{
+    const QString file = freshWorkingCopy();
+    OpenLottery open(file);
+    try {
+        open.store.openDrawStore();
+        open.store.loadDrawHistory();
+    } catch (const db::DbError& error) {
+        state.SkipWithError(qPrintable(error.message()));
+        return;
+    }
+    ui::Tfrmhei view(open.store);
+    view.resize(1400, 800);
+    view.show();
+    view.findChild<QComboBox*>(u"comzuijingqishu"_s)->setCurrentIndex(0);
+    for (auto _ : state) {
+        view.btntongjiClick();
+        view.repaint();
+    }
+}
+BENCHMARK(BM_ChartEveryDraw)->Repetitions(3)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The views are measured without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // A missing background picture would stop the run with a message box.
+    static NoDialogs quiet;
+    ui::dialogs::setResponder(&quiet);
     QTemporaryDir folder;
     if (!folder.isValid()) {
         std::fprintf(stderr, "cannot create a temporary folder\n");

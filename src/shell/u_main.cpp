@@ -13,7 +13,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "analysis/u_AC.h"
 #include "analysis/u_code.h"
+#include "analysis/u_congma.h"
+#include "analysis/u_daxiao.h"
+#include "analysis/u_hei.h"
+#include "analysis/u_jiou.h"
+#include "analysis/u_kuadu.h"
+#include "analysis/u_piandu.h"
+#include "analysis/u_piantai.h"
+#include "analysis/u_qujian.h"
+#include "analysis/u_sandu.h"
+#include "analysis/u_yilou.h"
 #include "shell/advert_strip.h"
 #include "shell/dialogs.h"
 #include "shell/u_index.h"
@@ -96,7 +107,7 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     buildToolBar();
     pan = new AdvertStrip(folder_.root(), imageback);
 
-    setViewFactory(0, [](DrawStore& s, QWidget* p) { return new Tfrmcode(s, p); });
+    registerViews();
     FormCreate();
     updateMenuState();
 }
@@ -174,6 +185,12 @@ void Tfrmmain::buildMenus()
         const QByteArray name = kFilterItems.at(i).toLatin1();
         addItem(filter, name.constData(), filterCaptions.at(i));
     }
+    connect(menuItem(u"mnupiantai"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmpiantai"_s, [this] { return new Tfrmpiantai(store_, this); });
+    });
+    connect(menuItem(u"mnuyilou"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmyilou"_s, [this] { return new Tfrmyilou(store_, this); });
+    });
 
     QMenu* invest = bar->addMenu(u"投资管理(&M)"_s);
     invest->setObjectName(u"mnuinvest"_s);
@@ -258,6 +275,20 @@ QToolButton* Tfrmmain::toolButton(const QString& objectName) const
 {
     const auto it = toolButtons_.find(objectName);
     return it == toolButtons_.end() ? nullptr : it->second;
+}
+
+void Tfrmmain::registerViews()
+{
+    setViewFactory(0, [](DrawStore& s, QWidget* p) { return new Tfrmcode(s, p); });
+    setViewFactory(1, [](DrawStore& s, QWidget* p) { return new Tfrmdaxiao(s, p); });
+    setViewFactory(2, [](DrawStore& s, QWidget* p) { return new Tfrmjiou(s, p); });
+    setViewFactory(3, [](DrawStore& s, QWidget* p) { return new Tfrmhei(s, p); });
+    setViewFactory(4, [](DrawStore& s, QWidget* p) { return new Tfrmkuadu(s, p); });
+    setViewFactory(5, [](DrawStore& s, QWidget* p) { return new Tfrmsandu(s, p); });
+    setViewFactory(6, [](DrawStore& s, QWidget* p) { return new Tfrmpiandu(s, p); });
+    setViewFactory(7, [](DrawStore& s, QWidget* p) { return new Tfrmac(s, p); });
+    setViewFactory(8, [](DrawStore& s, QWidget* p) { return new Tfrmcongma(s, p); });
+    setViewFactory(9, [](DrawStore& s, QWidget* p) { return new Tfrmqujian(s, p); });
 }
 
 void Tfrmmain::setViewFactory(int tab, ViewFactory factory) { viewFactories_[tab] = std::move(factory); }

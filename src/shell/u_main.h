@@ -68,6 +68,7 @@ protected:
 
 private:
     void FormCreate();
+    void registerViews();
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,

@@ -1,0 +1,92 @@
+#include "analysis/bar_chart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QSet>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace pickora::ui {
+
+BarChart::BarChart(const QString& title, QWidget* parent) : QChartView(parent)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing, false);
+}
+
+void BarChart::showBars(const QStringList& categories, const std::vector<BarSeriesData>& series,
+                        bool marks)
+{
+    categories_ = categories;
+    series_ = series;
+    marks_ = marks;
+
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes())
+        c->removeAxis(axis);
+
+    auto* bars = new QBarSeries;
+    qreal highest = 0;
+    for (const BarSeriesData& s : series) {
+        if (!s.visible)
+            continue;
+        auto* set = new QBarSet(s.title);
+        set->setColor(s.color);
+        set->setBorderColor(s.color.darker(130));
+        set->append(s.values);
+        set->setLabelColor(Qt::black);
+        bars->append(set);
+        for (const qreal v : s.values)
+            highest = std::max(highest, v);
+    }
+    bars->setLabelsVisible(marks);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    bars->setBarWidth(0.8);
+    c->addSeries(bars);
+
+    auto* axisX = new QBarCategoryAxis;
+    // The axis drops repeated categories, which would shift every later bar: make them unique.
+    QStringList unique;
+    QSet<QString> seen;
+    for (QString category : categories) {
+        while (seen.contains(category))
+            category += u' ';
+        seen.insert(category);
+        unique << category;
+    }
+    axisX->append(unique);
+    // Hundreds of issue labels would only blur into each other.
+    axisX->setLabelsVisible(categories.size() <= 60);
+    axisX->setLabelsAngle(categories.size() > 12 ? -90 : 0);
+    c->addAxis(axisX, Qt::AlignBottom);
+    bars->attachAxis(axisX);
+
+    // Whole-number ticks: at most about ten of them, on multiples of a round step.
+    const int top = std::max(1, static_cast<int>(std::ceil(highest)));
+    int step = 1;
+    while (top / step > 10)
+        step *= step % 3 == 2 ? 5 : 2; // 1, 2, 10, 20, 100, ...
+    const int axisTop = (top / step + 1) * step;
+    auto* axisY = new QValueAxis;
+    axisY->setRange(0, axisTop);
+    axisY->setTickType(QValueAxis::TicksDynamic);
+    axisY->setTickAnchor(0);
+    axisY->setTickInterval(step);
+    axisY->setLabelFormat(u"%.0f"_s);
+    c->addAxis(axisY, Qt::AlignLeft);
+    bars->attachAxis(axisY);
+}
+
+} // namespace pickora::ui
