@@ -73,17 +73,15 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
     c->addAxis(axisX, Qt::AlignBottom);
     bars->attachAxis(axisX);
 
-    // Whole-number ticks: at most about ten of them, on multiples of a round step.
+    // Whole-number ticks: a handful of them, on multiples of a round step.
     const int top = std::max(1, static_cast<int>(std::ceil(highest)));
     int step = 1;
-    while (top / step > 10)
+    while (top / step > 5)
         step *= step % 3 == 2 ? 5 : 2; // 1, 2, 10, 20, 100, ...
     const int axisTop = (top / step + 1) * step;
     auto* axisY = new QValueAxis;
     axisY->setRange(0, axisTop);
-    axisY->setTickType(QValueAxis::TicksDynamic);
-    axisY->setTickAnchor(0);
-    axisY->setTickInterval(step);
+    axisY->setTickCount(axisTop / step + 1);
     axisY->setLabelFormat(u"%.0f"_s);
     c->addAxis(axisY, Qt::AlignLeft);
     bars->attachAxis(axisY);
