@@ -105,6 +105,8 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     imageback->installEventFilter(this);
     buildMenus();
     buildToolBar();
+    wireDataMenus();
+    wireInvestMenu();
     pan = new AdvertStrip(folder_.root(), imageback);
 
     registerViews();

@@ -69,6 +69,9 @@ protected:
 private:
     void FormCreate();
     void registerViews();
+    // The data, web and help menus (u_main_data.cpp) and the investment menu (u_main_invest.cpp).
+    void wireDataMenus();
+    void wireInvestMenu();
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
