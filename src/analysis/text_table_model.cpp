@@ -1,6 +1,7 @@
 #include "analysis/text_table_model.h"
 
 #include <QHeaderView>
+#include <QPalette>
 #include <QTableView>
 #include <algorithm>
 
@@ -12,6 +13,14 @@ void TextTableModel::setTable(QStringList headers, std::vector<QStringList> rows
     headers_ = std::move(headers);
     rows_ = std::move(rows);
     endResetModel();
+}
+
+void TextTableModel::appendRow(QStringList row)
+{
+    const int at = static_cast<int>(rows_.size());
+    beginInsertRows({}, at, at);
+    rows_.push_back(std::move(row));
+    endInsertRows();
 }
 
 int TextTableModel::rowCount(const QModelIndex& parent) const
@@ -32,6 +41,8 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const
         return rows_[static_cast<std::size_t>(index.row())].value(index.column());
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == Qt::BackgroundRole && firstColumnFixed_ && index.column() == 0)
+        return QPalette().color(QPalette::Button);
     return {};
 }
 

@@ -16,6 +16,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setTable(QStringList headers, std::vector<QStringList> rows);
+    void appendRow(QStringList row);
+    // Shows the first column like a header (the plan grids' period column).
+    void setFirstColumnFixed(bool fixed) { firstColumnFixed_ = fixed; }
     const QStringList& headers() const { return headers_; }
     const std::vector<QStringList>& rows() const { return rows_; }
     QString text(int row, int column) const { return rows_.at(row).value(column); }
@@ -28,6 +31,7 @@ public:
 private:
     QStringList headers_;
     std::vector<QStringList> rows_;
+    bool firstColumnFixed_ = false;
 };
 
 // The grids of the analysis windows: a plain look, no selection, rows 24 pixels apart.

@@ -1,8 +1,26 @@
-// The main window's investment menu: the three plan windows.
+// The main window's investment menu: the three plan windows, kept until the lottery is closed.
+#include <QAction>
+
+#include "invest/u_gudingjihua.h"
+#include "invest/u_jieduanjihua.h"
+#include "invest/u_keibianjihua.h"
 #include "shell/u_main.h"
+
+using namespace Qt::StringLiterals;
 
 namespace pickora::ui {
 
-void Tfrmmain::wireInvestMenu() {}
+void Tfrmmain::wireInvestMenu()
+{
+    connect(menuItem(u"mnugudingjihua"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); });
+    });
+    connect(menuItem(u"mnujieduanjihua"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); });
+    });
+    connect(menuItem(u"mnukeibianjihua"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); });
+    });
+}
 
 } // namespace pickora::ui
