@@ -6,12 +6,15 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian 12 packages: the compiler and build tools, Qt 6 (Widgets, Sql with its SQLite driver,
-# Charts; the offscreen and xcb platform plugins are in libqt6gui6), the test and benchmark
-# libraries, a Chinese font, and Xvfb for running the program without a desktop.
+# Charts; the offscreen and xcb platform plugins are in libqt6gui6), libjpeg for the splash
+# picture, SQLite's own library for backup and restore, chmcmd (in fp-utils) for the help book,
+# the test and benchmark libraries, a Chinese font, and Xvfb for running the program without a
+# desktop.
 PICKORA_PACKAGES=(
   cmake g++ make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6svg6
   libqt6gui6 qt6-qpa-plugins libgl-dev
+  libjpeg-dev libsqlite3-dev fp-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth
 )

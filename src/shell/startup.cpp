@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 
 #include "shell/dialogs.h"
+#include "shell/u_flash.h"
 #include "shell/u_main.h"
 #include "shell/web_addresses.h"
 #include "store/db_engine.h"
@@ -20,6 +22,13 @@ int runProgram(QApplication& app)
 {
     app.setApplicationName(dialogs::applicationTitle());
     const ProgramFolder folder = ProgramFolder::ofExecutable();
+    {
+        // The splash first: it closes itself after five seconds.
+        Tfrmflash splash(folder);
+        splash.exec();
+        QApplication::processEvents();
+        QThread::msleep(100);
+    }
     try {
         createDatabaseIfMissing(folder.databaseFile());
     } catch (const db::DbError& e) {

@@ -4,8 +4,8 @@ class QApplication;
 
 namespace pickora::ui {
 
-// Creates the database on first start, the data module, the draw store and the main window,
-// then runs the message loop.
+// Shows the splash, then creates the database on first start, the data module, the draw store
+// and the main window, and runs the message loop.
 int runProgram(QApplication& app);
 
 } // namespace pickora::ui

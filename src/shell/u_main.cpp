@@ -455,7 +455,11 @@ void Tfrmmain::tlbdataClick()
 
 void Tfrmmain::tlbyansiClick()
 {
+#ifdef Q_OS_WIN
     const QString program = folder_.path(u"软件演示.exe"_s);
+#else
+    const QString program = folder_.path(u"软件演示"_s);
+#endif
     if (!QProcess::startDetached(program, {}))
         dialogs::error(this, u"无法启动软件演示程序：%1"_s.arg(program));
 }

@@ -91,6 +91,7 @@ private:
     std::map<int, ViewFactory> viewFactories_;
     QPointer<QWidget> view_;
     QPointer<Tfrmindex> catalogue_;
+    QPointer<QWidget> about_; // the about window, kept across lottery closes
     std::map<QString, QAction*> menuItems_;
     std::map<QString, QToolButton*> toolButtons_;
 
