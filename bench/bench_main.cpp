@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "invest/plan.h"
 #include "store/db_engine.h"
 #include "store/demo_draws.h"
 #include "store/draw_history.h"
@@ -215,6 +216,23 @@ void BM_ChartEveryDraw(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChartEveryDraw)->Repetitions(3)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// A fixed plan of D periods; a prize of 100000 keeps every period within the multiplier limit.
+void BM_FixedPlan(benchmark::State& state)
+{
+    PlanSettings settings;
+    settings.unitPrize = 100000;
+    settings.periods = state.range(0);
+    for (auto _ : state) {
+        const PlanResult plan = fixedPlan(settings);
+        if (plan.tooLarge || plan.rows.size() != static_cast<std::size_t>(settings.periods)) {
+            state.SkipWithError("the plan did not reach its last period");
+            break;
+        }
+        benchmark::DoNotOptimize(plan.rows.data());
+    }
+}
+BENCHMARK(BM_FixedPlan)->Arg(80)->Arg(10000)->Repetitions(15)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

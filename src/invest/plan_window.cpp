@@ -35,6 +35,8 @@ PlanWindow::PlanWindow(ProgramFolder folder, const QString& objectName, const QS
     grdjihua->setObjectName(u"grdjihua"_s);
     grdjihua->setModel(model_);
     styleAnalysisGrid(grdjihua);
+    // The columns share the grid's width whenever the grid itself is resized.
+    grdjihua->installEventFilter(this);
     side_ = new QVBoxLayout;
 }
 
@@ -124,15 +126,16 @@ void PlanWindow::applyColumnWidths()
     const int columns = model_->columnCount();
     if (columns == 0)
         return;
-    const int width = (grdjihua->viewport()->width() + grdjihua->frameWidth() * 2 - 20) / columns;
+    const int width = (grdjihua->width() - 20) / columns;
     for (int c = 0; c < columns; ++c)
         grdjihua->setColumnWidth(c, std::max(30, width));
 }
 
-void PlanWindow::resizeEvent(QResizeEvent* event)
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    applyColumnWidths();
+    if (watched == grdjihua && event->type() == QEvent::Resize)
+        applyColumnWidths();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlanWindow::closeEvent(QCloseEvent* event)

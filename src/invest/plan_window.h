@@ -53,7 +53,7 @@ protected:
                                        int columns);
     void printPlan(ReportLayout layout, const QString& title, const QString& settingsLine);
 
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     QLineEdit* edtprekui = nullptr;
