@@ -107,6 +107,8 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     buildToolBar();
     wireDataMenus();
     wireInvestMenu();
+    wireDownloadMenu();
+    wireFilterMenu();
     pan = new AdvertStrip(folder_.root(), imageback);
 
     registerViews();

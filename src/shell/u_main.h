@@ -72,6 +72,10 @@ private:
     // The data, web and help menus (u_main_data.cpp) and the investment menu (u_main_invest.cpp).
     void wireDataMenus();
     void wireInvestMenu();
+    // The download menu and the quick draw's download step (u_main_download.cpp), the filter
+    // menu and tool bar button (u_main_filter.cpp).
+    void wireDownloadMenu();
+    void wireFilterMenu();
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
