@@ -64,6 +64,9 @@ void DbNavigator::resizeEvent(QResizeEvent* event)
 
 namespace {
 
+// Room for the margins Qt draws around a cell's text.
+constexpr int kCellPadding = 10;
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
@@ -187,12 +190,13 @@ void Tfrmdata::setColumnWidths()
     const int fields = model_->columnCount();
     if (fields == 0)
         return;
-    // Every field gets an equal share of the grid's width in characters; the issue column 70 px.
+    // Every field gets an equal share of the grid's width in characters (plus the cell's own
+    // padding); then the issue column is set to 70 px.
     const int zero = std::max(1, grdcaipiao->fontMetrics().horizontalAdvance(u'0'));
     const int clientWidth = grdcaipiao->viewport()->width();
     const int characters = std::max(1, ((clientWidth - 40) / zero) / fields);
     for (int c = 0; c < fields; ++c)
-        grdcaipiao->setColumnWidth(c, characters * zero);
+        grdcaipiao->setColumnWidth(c, characters * zero + kCellPadding);
     grdcaipiao->setColumnWidth(0, 70);
 }
 

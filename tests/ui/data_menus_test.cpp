@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,26 @@ ui::Tfrmmain& quietMainWindow(test::MainWindowFixture& f)
     ui::Tfrmmain& w = f.mainWindow();
     f.dialogs.messages.clear();
     return w;
+}
+
+// `file`'s bytes with the first page of the Guangdong draws overwritten: the file still lists its
+// tables, but SQLite's check finds the damage.
+QByteArray withDamagedDrawsPage(const QString& file)
+{
+    int page = 0;
+    {
+        db::DbConnection connection(u"damage"_s);
+        connection.open(file);
+        QSqlQuery query(QSqlDatabase::database(connection.connectionName()));
+        query.exec(u"SELECT rootpage FROM sqlite_master WHERE name = '%1'"_s.arg(
+            schema::numberTable(kGuangdong)));
+        page = query.next() ? query.value(0).toInt() : 0;
+    }
+    constexpr int kPageSize = 4096;
+    QByteArray bytes = contents(file);
+    if (page > 1 && page * kPageSize <= bytes.size())
+        bytes.replace((page - 1) * kPageSize, kPageSize, QByteArray(kPageSize, '\xff'));
+    return bytes;
 }
 
 // Records the addresses the program asks the desktop to open.
@@ -142,6 +164,7 @@ TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
         QByteArray bytes;
     } refused[] = {{"a text file", "1001 01 02 03 04 05\r\n"},
                    {"a truncated database", contents(backup).left(contents(backup).size() / 2)},
+                   {"a database with a damaged page", withDamagedDrawsPage(backup)},
                    {"a database of another program", contents(foreign)}};
     for (const auto& c : refused) {
         f.dialogs.messages.clear();
