@@ -111,6 +111,8 @@ Tfrmdata::Tfrmdata(ProgramFolder folder, QWidget* parent)
     grdcaipiao->verticalHeader()->setDefaultSectionSize(grdcaipiao->fontMetrics().height() + 6);
     grdcaipiao->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdcaipiao->horizontalHeader()->setHighlightSections(false);
+    // The draw date, last, takes the room the equal shares leave, so it is shown whole.
+    grdcaipiao->horizontalHeader()->setStretchLastSection(true);
 
     dbv_caipiao = new DbNavigator(this);
     btnadd = makeButton(this, "btnadd", u"+"_s);
