@@ -30,6 +30,8 @@ public:
     bool transformedMode = false;
 
     Tdatamod& datamod() { return datamod_; }
+    // The generator behind every random choice of the open lottery's windows.
+    RandomSource& random() { return random_; }
 
     // Connects to the profile's number table, applies the retention cap and rebuilds the
     // combination space. Throws db::DbError; the connection is closed again on failure.
