@@ -69,6 +69,8 @@ void Tfrmmain::wireDataMenus()
             dialogs::error(this, u"没有恢复，现有的数据库保持不变。\n"_s + e.message());
             return;
         }
+        // A catalogue kept from before lists the lotteries of the replaced file.
+        delete catalogue_.data();
         dialogs::information(this, u"成功恢复！"_s);
     };
 

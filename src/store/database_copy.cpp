@@ -79,6 +79,11 @@ void copyDatabase(const QString& source, const QString& target)
         throw db::DbError(u"无法打开数据库文件：%1\n%2"_s.arg(source, from.message()));
 
     const QFileInfo targetInfo(target);
+    // A copy onto itself is there already; replacing the file would cut it off from the
+    // connections that hold it open.
+    if (targetInfo.exists()
+        && targetInfo.canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+        return;
     if (!targetInfo.absoluteDir().exists())
         throw db::DbError(u"文件夹不存在：%1"_s.arg(targetInfo.absolutePath()));
     QTemporaryFile temporary(targetInfo.absoluteFilePath() + u".XXXXXX"_s);

@@ -120,6 +120,14 @@ TEST(DataMenus, BackupCopiesWhileTheLotteryStaysOpen)
     EXPECT_EQ(asked.startFolder, desktopFolder());
     EXPECT_EQ(asked.proposedName, u"彩票数据"_s);
 
+    // A copy onto the database itself leaves the open lottery's connection on the file.
+    f.dialogs.messages.clear();
+    f.dialogs.fileAnswers = {f.folder.databaseFile()};
+    w.menuItem(u"mnubackup"_s)->trigger();
+    EXPECT_EQ(f.dialogs.texts(), QStringList{u"成功备份！"_s});
+    f.datamod->t_con.exec(u"DELETE FROM %1"_s.arg(db::quoteIdentifier(schema::numberTable(kGuangdong))));
+    EXPECT_EQ(drawsIn(f.folder.databaseFile()), 0);
+
     // A copy that cannot be made is reported as such.
     f.dialogs.messages.clear();
     f.dialogs.fileAnswers = {out.filePath(u"没有这个文件夹/备份.mdb"_s)};
