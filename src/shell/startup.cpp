@@ -39,6 +39,8 @@ int runProgram(QApplication& app)
     ClockSeededRandom random;
     DrawStore store(datamod, random);
     Tfrmmain main(store, folder, QUrl(web::makerServer()));
+    main.downloads().pageServer = QUrl(web::resultsPageServer());
+    main.downloads().feedServer = QUrl(web::resultsFeedServer());
     // Without a window manager "maximised" means nothing: fill the screen ourselves too.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         main.setGeometry(screen->availableGeometry());

@@ -433,6 +433,7 @@ void Tfrmmain::tlbdataClick()
         return;
     }
     mnucloseClick();
+    quickDownload();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
     try {

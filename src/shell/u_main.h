@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "acquire/draw_download.h"
 #include "shell/tool_windows.h"
 #include "shell/u_index.h"
 #include "store/program_folder.h"
@@ -36,6 +37,9 @@ public:
 
     DrawStore& store() { return store_; }
     ToolWindows& toolWindows() { return toolWindows_; }
+    // The downloads' servers, clock, timeout and first-download flag; the program sets the
+    // servers after creating the window (empty servers fetch nothing).
+    DownloadState& downloads() { return downloads_; }
     // The analysis view shown inside the window, if any.
     QWidget* currentView() const { return view_; }
     QTabBar* tabStrip() const { return tabmain; }
@@ -75,6 +79,7 @@ private:
     // The download menu and the quick draw's download step (u_main_download.cpp), the filter
     // menu and tool bar button (u_main_filter.cpp).
     void wireDownloadMenu();
+    void quickDownload();
     void wireFilterMenu();
     void buildMenus();
     void buildToolBar();
@@ -92,6 +97,7 @@ private:
     ProgramFolder folder_;
     QUrl advertServer_;
     ToolWindows toolWindows_;
+    DownloadState downloads_;
     std::map<int, ViewFactory> viewFactories_;
     QPointer<QWidget> view_;
     QPointer<Tfrmindex> catalogue_;

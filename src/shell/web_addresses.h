@@ -11,6 +11,12 @@ namespace pickora::ui::web {
 inline QString makerServer() { return QStringLiteral("http://www.karvo-pickora.example/"); }
 inline QString advertiserPage() { return QStringLiteral("http://www.karvo-pickora.example/"); }
 
+// The results services of the downloads (placeholder hosts): the page server publishes the list
+// pages "/lottery/draw/list/<id>?d=<date>", the feed server the feeds
+// "/static/<code>/newlyopenlist.xml".
+inline QString resultsPageServer() { return QStringLiteral("https://kaijiang.pickora-results.example/"); }
+inline QString resultsFeedServer() { return QStringLiteral("https://feed.pickora-results.example/"); }
+
 // "Karvo彩票信息网": the maker's home page.
 inline QString makerHomePage() { return makerServer(); }
 // "官方网站(&G)": the maker's page "/index.asp".

@@ -33,6 +33,9 @@ void LocalHttpServer::answer(QTcpSocket* socket)
     ++requests_;
     const QList<QByteArray> firstLine = request.left(request.indexOf("\r\n")).split(' ');
     const QString path = firstLine.size() > 1 ? QString::fromLatin1(firstLine.at(1)) : QString();
+    paths_ << path;
+    if (stalled_.contains(path))
+        return;
     QByteArray response;
     if (bodies_.contains(path)) {
         const QByteArray& body = bodies_[path];

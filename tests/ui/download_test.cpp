@@ -1,0 +1,375 @@
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTcpServer>
+#include <gtest/gtest.h>
+
+#include "acquire/draw_download.h"
+#include "acquire/u_download2.h"
+#include "acquire/u_download3.h"
+#include "store/db_engine.h"
+#include "store/lottery_schema.h"
+#include "support/local_http_server.h"
+#include "ui/ui_fixture.h"
+
+using namespace Qt::StringLiterals;
+using namespace pickora;
+
+namespace {
+
+const QString kChongqing = u"重庆体彩11选5"_s;
+const QString kGuangdong = u"广东体彩11选5"_s;
+const QString kShandong = u"山东体彩11选5"_s;
+const QString kJiangxi = u"江西体彩11选5"_s;
+const QDate kToday(2010, 6, 12);
+
+QByteArray fixture(const QString& name)
+{
+    QFile file(QStringLiteral(PICKORA_FIXTURES) + u"/download/"_s + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString listPath(const QString& id, int daysBack)
+{
+    return u"/lottery/draw/list/%1?d=%2"_s.arg(id, kToday.addDays(-daysBack).toString(u"yyyy-MM-dd"_s));
+}
+
+// "yymmddnn" of the n-th draw of the day `daysBack` days before today.
+QString issue(int daysBack, int n)
+{
+    return kToday.addDays(-daysBack).toString(u"yyMMdd"_s) + u"%1"_s.arg(n, 2, 10, QChar(u'0'));
+}
+
+// A list page as the services publish it: the newest draw first, the issue line, then the line
+// of ball spans. `draws` holds the issue lines and the numbers ("05 11 02 08 01").
+QByteArray listPage(const std::vector<std::pair<QString, QString>>& draws)
+{
+    QByteArray page = "<html><body><table>\r\n";
+    for (const auto& [issueLine, numbers] : draws) {
+        page += "<tr><td class=\"issue\">\r\n" + issueLine.toLatin1() + "\r\n</td><td>\r\n";
+        for (const QString& n : numbers.split(u' '))
+            page += "<span class=\"ball_r\">" + n.toLatin1() + "</span>";
+        page += "\r\n</td></tr>\r\n";
+    }
+    return page + "</table></body></html>\r\n";
+}
+
+struct StoredRow {
+    QString issue;
+    std::array<int, 5> numbers;
+    QString date;
+};
+
+// A table's rows in the order they were stored.
+std::vector<StoredRow> storedRows(const test::TempProgramFolder& folder, const QString& lottery)
+{
+    db::DbConnection connection(u"check"_s);
+    connection.open(folder.databaseFile());
+    db::RecordSet rows(connection);
+    rows.openTable(schema::numberTable(lottery));
+    std::vector<StoredRow> stored;
+    for (rows.first(); !rows.eof(); rows.next())
+        stored.push_back({rows.text(schema::kIssueColumn),
+                          {rows.integer(u"1"_s), rows.integer(u"2"_s), rows.integer(u"3"_s),
+                           rows.integer(u"4"_s), rows.integer(u"5"_s)},
+                          rows.text(schema::kDateColumn)});
+    return stored;
+}
+
+QStringList storedIssues(const test::TempProgramFolder& folder, const QString& lottery)
+{
+    QStringList issues;
+    for (const StoredRow& row : storedRows(folder, lottery))
+        issues << row.issue;
+    return issues;
+}
+
+// The source ids of the list pages requested, each run of one id once ("23", "20", ...).
+QStringList requestedSources(const test::LocalHttpServer& server)
+{
+    QStringList ids;
+    for (const QString& path : server.requestedPaths()) {
+        const QString id = path.section(u'/', 4, 4).section(u'?', 0, 0);
+        if (ids.isEmpty() || ids.last() != id)
+            ids << id;
+    }
+    return ids;
+}
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+struct DownloadFixture {
+    DownloadFixture()
+    {
+        folder.createDatabase();
+        state.pageServer = server.baseUrl();
+        state.feedServer = server.baseUrl();
+        state.today = [] { return kToday; };
+        state.timeoutMs = 3000;
+    }
+    // Pages with no draws for every day of a source not served otherwise.
+    void serveEmptyDays(const QString& id)
+    {
+        for (int d = 0; d < 10; ++d)
+            if (!served.contains(listPath(id, d)))
+                serve(listPath(id, d), listPage({}));
+    }
+    void serve(const QString& path, const QByteArray& body)
+    {
+        served << path;
+        server.serve(path, body);
+    }
+    // Runs "开始下载" in the modal window for the lottery box's item `choice`.
+    void download(const QString& choice, std::function<void(ui::Tfrmdownload2&)> during = {})
+    {
+        ui::Tfrmdownload2 window(folder.folder(), state);
+        test::whenModal([&](QWidget* modal) {
+            auto* box = modal->findChild<QComboBox*>(u"comdown"_s);
+            box->setCurrentIndex(box->findText(choice));
+            if (during)
+                during(window);
+            modal->findChild<QPushButton*>(u"btndown"_s)->click();
+        });
+        window.exec();
+    }
+
+    test::TempProgramFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::LocalHttpServer server;
+    ui::DownloadState state;
+    QStringList served;
+};
+
+} // namespace
+
+TEST(Download, WindowsLookAndExitWithoutFetching)
+{
+    DownloadFixture f;
+    ui::Tfrmdownload2 window(f.folder.folder(), f.state);
+    EXPECT_EQ(window.windowTitle(), u"数据下载"_s);
+    EXPECT_EQ(window.size(), QSize(354, 74));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.findChild<QLabel*>(u"lbltishi"_s)->text(), u"选择彩票："_s);
+    auto* box = window.findChild<QComboBox*>(u"comdown"_s);
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    EXPECT_EQ(items, (QStringList{u"所有彩票"_s, kChongqing, kGuangdong, kJiangxi, kShandong}));
+    EXPECT_EQ(box->currentIndex(), 0);
+    auto* start = window.findChild<QPushButton*>(u"btndown"_s);
+    EXPECT_EQ(start->text(), u"开始下载"_s);
+    EXPECT_TRUE(start->isDefault());
+    EXPECT_EQ(window.findChild<QPushButton*>(u"btnclose"_s)->text(), u"退出"_s);
+    EXPECT_TRUE(window.findChild<QLabel*>(u"lbltitle"_s)->isHidden());
+
+    test::whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(u"btnclose"_s)->click(); });
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    EXPECT_EQ(f.server.requestCount(), 0);
+    EXPECT_TRUE(f.dialogs.messages.empty());
+    EXPECT_FALSE(f.state.firstDownloadDone);
+
+    ui::Tfrmdownload3 quick(f.folder.folder(), f.state, kGuangdong);
+    EXPECT_EQ(quick.size(), QSize(354, 74));
+    EXPECT_TRUE(quick.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(quick.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(quick.findChild<QLabel*>(u"lbltitle"_s)->text(), u"正在更新广东体彩11选5。。。"_s);
+}
+
+// Today's page is the fixture page holding draw 01 of 12 June 2010 (05 11 02 08 01).
+TEST(Download, EmptyTableReceivesEveryDrawOfTheTenDaysOldestFirst)
+{
+    DownloadFixture f;
+    f.serve(listPath(u"23"_s, 0), fixture(u"list_23.html"_s));
+    QStringList expected;
+    QByteArray oldestPage;
+    for (int d = 9; d >= 1; --d) {
+        const QByteArray page = listPage({{issue(d, 2), u"01 02 03 04 05"_s},
+                                          {issue(d, 1), u"11 10 09 08 07"_s}});
+        f.serve(listPath(u"23"_s, d), page);
+        expected << issue(d, 1) << issue(d, 2);
+        if (d == 9)
+            oldestPage = page;
+    }
+    expected << u"10061201"_s << u"10061202"_s << u"10061203"_s;
+
+    f.download(kGuangdong);
+    EXPECT_EQ(storedIssues(f.folder, kGuangdong), expected);
+    const StoredRow example = storedRows(f.folder, kGuangdong).at(18);
+    EXPECT_EQ(example.issue, u"10061201"_s);
+    EXPECT_EQ(example.date, u"2010-06-12"_s);
+    EXPECT_EQ(example.numbers, (std::array<int, 5>{5, 11, 2, 8, 1}));
+    EXPECT_EQ(storedRows(f.folder, kGuangdong).front().date, u"2010-06-03"_s);
+    // Today's page first, nine days back last; the last page stays in "号码.txt".
+    ASSERT_EQ(f.server.requestedPaths().size(), 10);
+    EXPECT_EQ(f.server.requestedPaths().front(), listPath(u"23"_s, 0));
+    EXPECT_EQ(f.server.requestedPaths().back(), listPath(u"23"_s, 9));
+    QFile page(f.folder.folder().path(u"号码.txt"_s));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_EQ(page.readAll(), oldestPage);
+    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+    EXPECT_TRUE(f.state.firstDownloadDone);
+    EXPECT_EQ(storedIssues(f.folder, kChongqing), QStringList());
+}
+
+TEST(Download, OnlyIssuesAfterTheLastStoredOneAreAppendedOnceEach)
+{
+    DownloadFixture f;
+    f.folder.addDraws(kGuangdong, {{"10061101", {1, 2, 3, 4, 5}}, {"10061201", {5, 11, 2, 8, 1}}});
+    f.serve(listPath(u"23"_s, 0), fixture(u"list_23.html"_s));
+    f.serve(listPath(u"23"_s, 1), listPage({{issue(1, 2), u"01 02 03 04 06"_s},
+                                            {issue(1, 1), u"01 02 03 04 05"_s}}));
+    // A later page lists today's last draw once more.
+    f.serve(listPath(u"23"_s, 2), listPage({{u"10061203"_s, u"09 03 10 06 04"_s}}));
+    f.serveEmptyDays(u"23"_s);
+
+    f.download(kGuangdong);
+    EXPECT_EQ(storedIssues(f.folder, kGuangdong),
+              (QStringList{u"10061101"_s, u"10061201"_s, u"10061202"_s, u"10061203"_s}));
+}
+
+TEST(Download, AllLotteriesWalkTheSourcesInOrderAndAFailingSourceLeavesItsTableAlone)
+{
+    DownloadFixture f;
+    for (const QString& lottery : {kChongqing, kGuangdong, kShandong, kJiangxi})
+        f.folder.addDraws(lottery, {{"10061101", {1, 2, 3, 4, 5}}});
+    // 重庆: today's page is fine but the server refuses day 3.
+    f.serve(listPath(u"558"_s, 0), fixture(u"list_558.html"_s));
+    for (int d = 0; d < 10; ++d)
+        if (d != 3 && d != 0)
+            f.serve(listPath(u"558"_s, d), listPage({}));
+    // 广东: garbage on every page.
+    for (int d = 0; d < 10; ++d)
+        f.serve(listPath(u"23"_s, d), QByteArray("\x00\xff*12345678*\x01", 14) + "<span class=\"ball");
+    f.serve(listPath(u"20"_s, 0), fixture(u"list_20.html"_s));
+    f.serveEmptyDays(u"20"_s);
+    f.serve(listPath(u"22"_s, 0), fixture(u"list_22.html"_s));
+    f.serveEmptyDays(u"22"_s);
+
+    f.download(u"所有彩票"_s);
+    EXPECT_EQ(requestedSources(f.server), (QStringList{u"558"_s, u"23"_s, u"20"_s, u"22"_s}));
+    EXPECT_EQ(storedIssues(f.folder, kChongqing), QStringList{u"10061101"_s});
+    EXPECT_EQ(storedIssues(f.folder, kGuangdong), QStringList{u"10061101"_s});
+    EXPECT_EQ(storedIssues(f.folder, kShandong),
+              (QStringList{u"10061101"_s, u"10061201"_s, u"10061202"_s}));
+    // Ten-digit issues are stored by their last eight digits.
+    EXPECT_EQ(storedIssues(f.folder, kJiangxi),
+              (QStringList{u"10061101"_s, u"10061201"_s, u"10061202"_s}));
+    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+}
+
+TEST(Download, RefusedConnectionsAndAStalledServerEndInTimeWithTheWindowPainting)
+{
+    DownloadFixture f;
+    f.folder.addDraws(kGuangdong, {{"10061101", {1, 2, 3, 4, 5}}});
+    {
+        // A port that nobody listens on any more.
+        QTcpServer closed;
+        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+        f.state.pageServer = QUrl(u"http://127.0.0.1:%1/"_s.arg(closed.serverPort()));
+    }
+    f.download(u"所有彩票"_s);
+    EXPECT_EQ(storedIssues(f.folder, kGuangdong), QStringList{u"10061101"_s});
+    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+
+    f.dialogs.messages.clear();
+    f.state.pageServer = f.server.baseUrl();
+    f.state.timeoutMs = 800;
+    f.server.stall(listPath(u"23"_s, 0));
+    PaintCounter counter;
+    bool titleShown = false;
+    bool stillFetching = false;
+    int paintsBefore = -1;
+    int paintsAfter = -1;
+    QElapsedTimer clock;
+    clock.start();
+    f.download(kGuangdong, [&](ui::Tfrmdownload2& window) {
+        auto* title = window.findChild<QLabel*>(u"lbltitle"_s);
+        title->installEventFilter(&counter);
+        // While the request hangs, a repaint asked for is carried out.
+        QTimer::singleShot(300, &window, [&, title] {
+            titleShown = title->isVisible() && title->text() == u"正在更新广东体彩11选5。。。"_s;
+            paintsBefore = counter.paints;
+            title->update();
+        });
+        QTimer::singleShot(500, &window, [&] {
+            stillFetching = window.downloading();
+            paintsAfter = counter.paints;
+        });
+    });
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_TRUE(titleShown);
+    EXPECT_TRUE(stillFetching);
+    EXPECT_GT(paintsAfter, paintsBefore);
+    EXPECT_EQ(f.server.requestedPaths(), QStringList{listPath(u"23"_s, 0)});
+    EXPECT_EQ(storedIssues(f.folder, kGuangdong), QStringList{u"10061101"_s});
+    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+}
+
+TEST(Download, UnknownLotteryFetchesNothingAndStillFinishes)
+{
+    const std::pair<QString, bool> cases[] = {{QString(), false}, {u"福彩3D"_s, true}};
+    for (const auto& [name, feed] : cases) {
+        SCOPED_TRACE(name.toStdString() + (feed ? " feed" : " pages"));
+        DownloadFixture f;
+        f.state.firstDownloadDone = feed;
+        ui::Tfrmdownload3 window(f.folder.folder(), f.state, name);
+        EXPECT_EQ(window.exec(), QDialog::Accepted);
+        EXPECT_EQ(f.server.requestCount(), 0);
+        EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+        EXPECT_TRUE(f.state.firstDownloadDone);
+    }
+}
+
+TEST(Download, QuickDrawReadsTheListPagesFirstAndTheFeedAfterwards)
+{
+    test::MainWindowFixture m;
+    test::LocalHttpServer server;
+    ui::Tfrmmain& w = m.mainWindow();
+    w.downloads().pageServer = server.baseUrl();
+    w.downloads().feedServer = server.baseUrl();
+    w.downloads().today = [] { return kToday; };
+    server.serve(listPath(u"23"_s, 0), fixture(u"list_23.html"_s));
+    for (int d = 1; d < 10; ++d)
+        server.serve(listPath(u"23"_s, d), listPage({}));
+    const QString feedPath = u"/static/gd11x5/newlyopenlist.xml"_s;
+    server.serve(feedPath, fixture(u"feed_gd11x5.xml"_s));
+    m.store->profile.name = kGuangdong.toStdString();
+    m.store->drawPosition = DrawPosition::Middle;
+    m.dialogs.messages.clear();
+
+    w.tlbdataClick();
+    EXPECT_EQ(server.requestedPaths().size(), 10);
+    EXPECT_FALSE(server.requestedPaths().contains(feedPath));
+    EXPECT_EQ(m.store->history.count(), 3);
+    EXPECT_EQ(w.windowTitle(), u"Karvo11选5Pickora《广东体彩11选5中三》"_s);
+
+    w.tlbdataClick();
+    EXPECT_EQ(server.requestedPaths().size(), 11);
+    EXPECT_EQ(server.requestedPaths().back(), feedPath);
+    EXPECT_EQ(m.store->history.count(), 5);
+    EXPECT_TRUE(m.store->lotteryOpen);
+    const StoredRow fromFeed = storedRows(m.folder, kGuangdong).back();
+    EXPECT_EQ(fromFeed.issue, u"10061205"_s);
+    EXPECT_EQ(fromFeed.date, u"2010-06-12"_s);
+    EXPECT_EQ(fromFeed.numbers, (std::array<int, 5>{4, 10, 7, 1, 9}));
+    EXPECT_EQ(m.dialogs.texts(), (QStringList{u"下载完成！"_s, u"下载完成！"_s}));
+
+    // "数据下载(&D)" closes the lottery before its window opens.
+    bool closedFirst = false;
+    test::whenModal([&](QWidget* modal) {
+        closedFirst = qobject_cast<ui::Tfrmdownload2*>(modal) != nullptr && !m.store->lotteryOpen;
+        modal->findChild<QPushButton*>(u"btnclose"_s)->click();
+    });
+    w.menuItem(u"mnudownload"_s)->trigger();
+    EXPECT_TRUE(closedFirst);
+}
