@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QTabBar>
@@ -28,6 +29,7 @@
 #include "shell/dialogs.h"
 #include "shell/u_main.h"
 #include "analysis/u_hei.h"
+#include "filter/u_totalfilt.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;
@@ -37,8 +39,13 @@ namespace {
 // Answers every dialog silently.
 class NoDialogs : public ui::DialogResponder {
 public:
-    void message(QWidget*, ui::MessageKind, const QString&, const QString&) override {}
-    QString openFile(QWidget*, const ui::FileDialogOptions&) override { return {}; }
+    QString fileToOpen; // what an open dialog answers
+    void message(QWidget*, ui::MessageKind, const QString&, const QString& text) override
+    {
+        lastMessage = text;
+    }
+    QString lastMessage;
+    QString openFile(QWidget*, const ui::FileDialogOptions&) override { return fileToOpen; }
     QString saveFile(QWidget*, const ui::FileDialogOptions&) override { return {}; }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }
 };
@@ -234,6 +241,64 @@ void BM_FixedPlan(benchmark::State& state)
 }
 BENCHMARK(BM_FixedPlan)->Arg(80)->Arg(10000)->Repetitions(15)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
+NoDialogs* quietDialogs = nullptr;
+
+// "载入" of a bet file of 1,000,000 lines into the total filter, then one "过滤" over all of them.
+void BM_TotalFilterMillionBets(benchmark::State& state)
+{
+    const QString file = freshWorkingCopy();
+    OpenLottery open(file);
+    try {
+        open.store.openDrawStore();
+        open.store.loadDrawHistory();
+    } catch (const db::DbError& error) {
+        state.SkipWithError(qPrintable(error.message()));
+        return;
+    }
+    const QString bets = workFolder->filePath(u"bets.txt"_s);
+    {
+        QFile out(bets);
+        if (!out.open(QIODevice::WriteOnly)) {
+            state.SkipWithError("cannot write the bet file");
+            return;
+        }
+        SeededRandom random(3);
+        QByteArray text;
+        text.reserve(11'000'000);
+        for (int i = 0; i < 1'000'000; ++i) {
+            const int a = random.uniform(1, 11);
+            int b = random.uniform(1, 11);
+            while (b == a)
+                b = random.uniform(1, 11);
+            int c = random.uniform(1, 11);
+            while (c == a || c == b)
+                c = random.uniform(1, 11);
+            char line[16];
+            std::snprintf(line, sizeof line, "%.2d %.2d %.2d \r\n", a, b, c);
+            text += line;
+        }
+        out.write(text);
+    }
+    quietDialogs->fileToOpen = bets;
+    ui::Tfrmtotalfilt filter(open.store);
+    filter.show();
+    auto* sum = filter.findChild<QCheckBox*>(u"chkhei"_s);
+    for (auto _ : state) {
+        filter.btnloadClick();
+        // Bets repeating the line before them are dropped: a few hundred of a million.
+        if (open.store.combinations.entries.size() < 990'000) {
+            state.SkipWithError(qPrintable(u"the bet file did not load: "_s + quietDialogs->lastMessage));
+            break;
+        }
+        sum->setChecked(true);
+        filter.findChild<QComboBox*>(u"comhei1"_s)->setCurrentText(u"12"_s);
+        filter.findChild<QComboBox*>(u"comhei2"_s)->setCurrentText(u"20"_s);
+        filter.btnfiltClick();
+    }
+    quietDialogs->fileToOpen.clear();
+}
+BENCHMARK(BM_TotalFilterMillionBets)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,6 +309,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // A missing background picture would stop the run with a message box.
     static NoDialogs quiet;
+    quietDialogs = &quiet;
     ui::dialogs::setResponder(&quiet);
     QTemporaryDir folder;
     if (!folder.isValid()) {
