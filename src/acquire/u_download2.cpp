@@ -25,7 +25,6 @@ void setDownloadWindowLook(QDialog* window)
     window->setFixedSize(354, 74);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, QColor(0x00, 0x80, 0x00));
-    palette.setColor(QPalette::WindowText, Qt::white);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
@@ -72,8 +71,7 @@ void Tfrmdownload2::btndownClick()
         return;
     downloading_ = true;
     const QString chosen = comdown->currentText();
-    for (QWidget* control : {static_cast<QWidget*>(btndown), static_cast<QWidget*>(btnclose),
-                             static_cast<QWidget*>(comdown), static_cast<QWidget*>(lbltishi)})
+    for (QWidget* control : std::initializer_list<QWidget*>{btndown, btnclose, comdown, lbltishi})
         control->hide();
     lbltitle->show();
     repaint();
@@ -83,8 +81,9 @@ void Tfrmdownload2::btndownClick()
         lbltitle->repaint();
     });
     for (const ResultSource& source : resultSources()) {
-        if (chosen == kAllLotteries || chosen == QString::fromUtf8(source.lottery.data(),
-                                                                   static_cast<qsizetype>(source.lottery.size())))
+        const QString lottery = QString::fromUtf8(source.lottery.data(),
+                                                  static_cast<qsizetype>(source.lottery.size()));
+        if (chosen == kAllLotteries || chosen == lottery)
             update.fromListPages(source);
     }
 
