@@ -20,8 +20,8 @@ void ToolWindows::closeAll()
 {
     for (auto& [key, window] : windows_)
         if (window) {
-            window->close();
-            delete window.data();
+            window->hide();
+            window->deleteLater();
         }
     windows_.clear();
 }

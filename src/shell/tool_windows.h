@@ -23,8 +23,19 @@ public:
         slot->activateWindow();
         return slot;
     }
+    // The window registered under `key`, made (and left hidden) when there is none yet.
+    template <class Make>
+    QWidget* ensure(const QString& key, Make make)
+    {
+        QPointer<QWidget>& slot = windows_[key];
+        if (!slot)
+            slot = make();
+        return slot;
+    }
     QWidget* find(const QString& key) const;
     int count() const;
+    // Closes and forgets every window. They are deleted once control is back in the event loop,
+    // so a window whose long loop is pumping events is never deleted under its own feet.
     void closeAll();
 
 private:

@@ -109,6 +109,7 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     wireInvestMenu();
     wireDownloadMenu();
     wireFilterMenu();
+    wireTrendButtons();
     pan = new AdvertStrip(folder_.root(), imageback);
 
     registerViews();
@@ -309,6 +310,8 @@ QString Tfrmmain::quickDrawCaption(const QString& name, const QString& position)
 
 void Tfrmmain::updateMenuState()
 {
+    if (searching_)
+        return; // the search keeps everything but its own button locked
     const bool open = store_.lotteryOpen;
     for (const QStringList* names : {&kAnalysisItems, &kFilterItems})
         for (const QString& name : *names)

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "acquire/draw_download.h"
+#include "analysis/trend_mode.h"
 #include "shell/tool_windows.h"
 #include "shell/u_index.h"
 #include "store/program_folder.h"
@@ -28,7 +29,9 @@ namespace pickora::ui {
 class AdvertStrip;
 class BackgroundArea;
 
-class Tfrmmain : public QMainWindow {
+class Tfrmsercanshu;
+
+class Tfrmmain : public QMainWindow, public TrendModeSwitch {
     Q_OBJECT
 public:
     // `advertServer` is where the advertisement strip is fetched from; empty hides it.
@@ -52,6 +55,17 @@ public:
     void mnuopenClick();
     void mnucloseClick();
     void tlbdataClick();
+    // "标准走势", "变幻走势", "搜索设置" and "搜索杀号" (u_main_trend.cpp).
+    void tlbbiaozhunClick();
+    void tlbbianwanClick();
+    void tlbpiantaiClick();
+    void tlbyilouClick();
+    void showStandardTrend() override;
+    void showTransformedTrend() override;
+    bool searching() const { return searching_; }
+    // How many transforms the running or last "搜索杀号" made.
+    int searchTransforms() const { return searchTransforms_; }
+    Tfrmsercanshu* searchSettings() const { return sercanshu_; }
     void tabmainChange();
     void selectTab(int index);
     void updateMenuState();
@@ -67,6 +81,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -81,6 +96,10 @@ private:
     void wireDownloadMenu();
     void quickDownload();
     void wireFilterMenu();
+    void wireTrendButtons();
+    // The shown analysis view computes again from the stored or the transformed draws.
+    void refreshView(bool transformed);
+    void setSearchLock(bool locked);
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
@@ -97,6 +116,10 @@ private:
     ProgramFolder folder_;
     QUrl advertServer_;
     ToolWindows toolWindows_;
+    Tfrmsercanshu* sercanshu_ = nullptr;
+    bool searching_ = false;
+    bool stopSearch_ = false;
+    int searchTransforms_ = 0;
     DownloadState downloads_;
     std::map<int, ViewFactory> viewFactories_;
     QPointer<QWidget> view_;

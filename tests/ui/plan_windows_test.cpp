@@ -262,6 +262,7 @@ TEST(InvestMenu, PlanWindowsOpenWithoutALotteryAndCloseWithIt)
     w.menuItem(u"mnugudingjihua"_s)->trigger();
     EXPECT_TRUE(fixed->isVisible());
     w.mnucloseClick();
+    test::flushDeferredDeletes(); // closed windows go once control is back in the event loop
     EXPECT_TRUE(fixed.isNull());
     EXPECT_EQ(w.toolWindows().count(), 0);
 }

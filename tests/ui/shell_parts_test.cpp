@@ -87,6 +87,7 @@ TEST(ToolWindows, CreatedOnceShownAgainAndForgottenAtClose)
     EXPECT_EQ(w.toolWindows().count(), 2);
 
     w.mnucloseClick();
+    test::flushDeferredDeletes(); // closed windows go once control is back in the event loop
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(w.toolWindows().count(), 0);
     EXPECT_NE(w.toolWindows().show(u"plan"_s, make), nullptr);

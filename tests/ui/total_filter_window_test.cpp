@@ -235,5 +235,6 @@ TEST(TotalFilterWindow, OpenedFromMenuAndToolBarAndForgottenAtClose)
     w.menuItem(u"mnutotalfilt"_s)->trigger();
     EXPECT_TRUE(first->isVisible());
     w.mnucloseClick();
+    test::flushDeferredDeletes(); // closed windows go once control is back in the event loop
     EXPECT_TRUE(first.isNull());
 }

@@ -38,6 +38,9 @@ struct MainWindowFixture {
     std::unique_ptr<ui::Tfrmmain> window;
 };
 
+// Deletes the windows closed with deleteLater (the lottery's tool windows).
+inline void flushDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 // Runs `act` on the modal dialog that the next blocking call shows.
 inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200)
 {
