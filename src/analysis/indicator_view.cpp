@@ -90,15 +90,8 @@ IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget
     layout->addLayout(left);
     layout->addLayout(right, 1);
 
-    // "全部期", then 1 .. D; a new view starts at 3 draws.
     const int drawCount = store.history.count();
-    QStringList items{u"全部期"_s};
-    items.reserve(drawCount + 1);
-    for (int i = 1; i <= drawCount; ++i)
-        items << QString::number(i);
-    comzuijingqishu->addItems(items);
-    comzuijingqishu->setCurrentIndex(std::min(3, drawCount));
-    window_ = initialWindow(drawCount);
+    window_ = fillPeriodWindowList(comzuijingqishu, drawCount);
 
     connect(comzuijingqishu, &QComboBox::currentIndexChanged, this,
             &IndicatorView::comzuijingqishuChange);

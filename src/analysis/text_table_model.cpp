@@ -1,5 +1,8 @@
 #include "analysis/text_table_model.h"
 
+#include "analysis/indicator_view_logic.h"
+
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPalette>
 #include <QTableView>
@@ -80,6 +83,17 @@ void setColumnWidthToFit(QTableView* grid, int column, int width)
         if (row >= 0)
             needed = std::max(needed, body.horizontalAdvance(model->index(row, column).data().toString()) + 10);
     grid->setColumnWidth(column, std::max(width, needed));
+}
+
+int fillPeriodWindowList(QComboBox* list, int drawCount)
+{
+    QStringList items{QStringLiteral("全部期")};
+    items.reserve(drawCount + 1);
+    for (int i = 1; i <= drawCount; ++i)
+        items << QString::number(i);
+    list->addItems(items);
+    list->setCurrentIndex(std::min(3, drawCount));
+    return initialWindow(drawCount);
 }
 
 void scrollToNewestRows(QTableView* grid)

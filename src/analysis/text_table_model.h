@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+class QComboBox;
 class QTableView;
 
 namespace pickora::ui {
@@ -38,6 +39,9 @@ private:
 void styleAnalysisGrid(QTableView* grid);
 // Sets a column's width to `width`, or wider when its header or widest text would be clipped.
 void setColumnWidthToFit(QTableView* grid, int column, int width);
+// The "最近统计期数：" list: "全部期", then 1 .. D, showing 3 (or D when fewer); returns the
+// window length it starts with.
+int fillPeriodWindowList(QComboBox* list, int drawCount);
 // Shows the last body rows: the first visible row becomes (row count - 24) when there are more.
 void scrollToNewestRows(QTableView* grid);
 

@@ -100,13 +100,7 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
     layout->addLayout(right, 1);
 
     const int drawCount = store.history.count();
-    QStringList items{u"全部期"_s};
-    items.reserve(drawCount + 1);
-    for (int i = 1; i <= drawCount; ++i)
-        items << QString::number(i);
-    comzuijingqishu->addItems(items);
-    comzuijingqishu->setCurrentIndex(std::min(3, drawCount));
-    window_ = initialWindow(drawCount);
+    window_ = fillPeriodWindowList(comzuijingqishu, drawCount);
     for (int z = 1; z <= kMaxZones; ++z)
         comqujian->addItem(QString::number(z));
     zones_ = std::clamp(store.profile.pickCount, 1, kMaxZones);

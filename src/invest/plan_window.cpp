@@ -55,6 +55,15 @@ QLineEdit* PlanWindow::addField(const char* name, const QString& label, const QS
     return edit;
 }
 
+void PlanWindow::addSharedFields()
+{
+    edtprekui = addField("edtprekui", u"前期亏损："_s, u"0"_s);
+    edtlirun = addField("edtlirun", u"预期利润："_s, u"10"_s);
+    edtinofsin = addField("edtinofsin", u"单倍投入："_s, u"16"_s);
+    edtoutofsin = addField("edtoutofsin", u"单注奖金："_s, u"1000"_s);
+    edtdays = addField("edtdays", u"投注期数："_s, u"80"_s);
+}
+
 QPushButton* PlanWindow::addButton(const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, this);

@@ -33,6 +33,8 @@ protected:
                QWidget* parent);
 
     QLineEdit* addField(const char* name, const QString& label, const QString& defaultText);
+    // The five settings every plan has, with their defaults.
+    void addSharedFields();
     QPushButton* addButton(const char* name, const QString& caption);
     void finishLayout();
 

@@ -20,11 +20,7 @@ QStringList variablePlanHeaders()
 Tfrmkeibianjihua::Tfrmkeibianjihua(ProgramFolder folder, QWidget* parent)
     : PlanWindow(std::move(folder), u"Tfrmkeibianjihua"_s, u"可变投资计划"_s, parent)
 {
-    edtprekui = addField("edtprekui", u"前期亏损："_s, u"0"_s);
-    edtlirun = addField("edtlirun", u"预期利润："_s, u"10"_s);
-    edtinofsin = addField("edtinofsin", u"单倍投入："_s, u"16"_s);
-    edtoutofsin = addField("edtoutofsin", u"单注奖金："_s, u"1000"_s);
-    edtdays = addField("edtdays", u"投注期数："_s, u"80"_s);
+    addSharedFields();
     edtjushu = addField("edtjushu", u"本期注数："_s, u"8"_s);
     btnnew = addButton("btnnew", u"新建"_s);
     btnjisuan = addButton("btnjisuan", u"添加本期计划"_s);
