@@ -103,6 +103,31 @@ struct OpenLottery {
     DrawStore store;
 };
 
+// A lottery opened on a fresh copy of the template, holding the retained draws; nothing (and the
+// benchmark skipped with the reason) when that fails.
+std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
+{
+    const QString file = freshWorkingCopy();
+    if (file.isEmpty()) {
+        state.SkipWithError("cannot copy the template database");
+        return nullptr;
+    }
+    auto open = std::make_unique<OpenLottery>(file);
+    try {
+        open->store.openDrawStore();
+        open->store.loadDrawHistory();
+    } catch (const db::DbError& error) {
+        state.SkipWithError(qPrintable(error.message()));
+        return nullptr;
+    }
+    if (open->store.history.count() != kRetainedDraws) {
+        state.SkipWithError("the opened lottery does not hold the retained draws");
+        return nullptr;
+    }
+    open->store.lotteryOpen = true;
+    return open;
+}
+
 void BM_OpenLottery(benchmark::State& state)
 {
     std::unique_ptr<OpenLottery> open;
@@ -140,23 +165,10 @@ BENCHMARK(BM_OpenLottery)
 
 void BM_LoadTransformedHistory(benchmark::State& state)
 {
-    const QString file = freshWorkingCopy();
-    if (file.isEmpty()) {
-        state.SkipWithError("cannot copy the template database");
+    const auto opened = openLottery(state);
+    if (!opened)
         return;
-    }
-    OpenLottery open(file);
-    try {
-        open.store.openDrawStore();
-        open.store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
-        return;
-    }
-    if (open.store.history.count() != kRetainedDraws) {
-        state.SkipWithError("the opened lottery does not hold the retained draws");
-        return;
-    }
+    OpenLottery& open = *opened;
     for (auto _ : state) {
         open.store.loadTransformedHistory();
         benchmark::DoNotOptimize(open.store.transformed.nextIndex);
@@ -172,16 +184,10 @@ BENCHMARK(BM_LoadTransformedHistory)
 // chart, and is painted once (offscreen).
 void BM_ShowAnalysisTab(benchmark::State& state)
 {
-    const QString file = freshWorkingCopy();
-    OpenLottery open(file);
-    try {
-        open.store.openDrawStore();
-        open.store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+    const auto opened = openLottery(state);
+    if (!opened)
         return;
-    }
-    open.store.lotteryOpen = true;
+    OpenLottery& open = *opened;
     ui::Tfrmmain window(open.store, ProgramFolder(workFolder->path()), QUrl());
     window.resize(1400, 860);
     window.show();
@@ -204,15 +210,10 @@ BENCHMARK(BM_ShowAnalysisTab)
 // "全部期" then "重新统计" in the sum view: the chart draws a bar for each of 3000 draws.
 void BM_ChartEveryDraw(benchmark::State& state)
 {
-    const QString file = freshWorkingCopy();
-    OpenLottery open(file);
-    try {
-        open.store.openDrawStore();
-        open.store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+    const auto opened = openLottery(state);
+    if (!opened)
         return;
-    }
+    OpenLottery& open = *opened;
     ui::Tfrmhei view(open.store);
     view.resize(1400, 800);
     view.show();
@@ -246,15 +247,10 @@ NoDialogs* quietDialogs = nullptr;
 // "载入" of a bet file of 1,000,000 lines into the total filter, then one "过滤" over all of them.
 void BM_TotalFilterMillionBets(benchmark::State& state)
 {
-    const QString file = freshWorkingCopy();
-    OpenLottery open(file);
-    try {
-        open.store.openDrawStore();
-        open.store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+    const auto opened = openLottery(state);
+    if (!opened)
         return;
-    }
+    OpenLottery& open = *opened;
     const QString bets = workFolder->filePath(u"bets.txt"_s);
     {
         QFile out(bets);
