@@ -109,6 +109,7 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     wireInvestMenu();
     wireDownloadMenu();
     wireFilterMenu();
+    wireWheelMenu();
     wireTrendButtons();
     pan = new AdvertStrip(folder_.root(), imageback);
 

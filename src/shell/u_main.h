@@ -96,6 +96,8 @@ private:
     void wireDownloadMenu();
     void quickDownload();
     void wireFilterMenu();
+    // The rotation-matrix wheel menu item (u_main_wheels.cpp).
+    void wireWheelMenu();
     void wireTrendButtons();
     // The shown analysis view computes again from the stored or the transformed draws.
     void refreshView(bool transformed);
