@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/trend_search.h"
 #include "invest/plan.h"
 #include "store/db_engine.h"
 #include "store/demo_draws.h"
@@ -241,6 +242,30 @@ void BM_FixedPlan(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FixedPlan)->Arg(80)->Arg(10000)->Repetitions(15)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// One trial of the default "搜索杀号" (big count, the two newest draws): a new permutation and
+// window, the ranks of the draws the test reads, the test.
+void BM_SearchTrial(benchmark::State& state)
+{
+    const auto opened = openLottery(state);
+    if (!opened)
+        return;
+    DrawStore& store = opened->store;
+    const SearchSettings settings;
+    std::int64_t stops = 0;
+    for (auto _ : state) {
+        const TransformParameters trial = store.drawTransformParameters();
+        const std::vector<Draw> newest = transformNewest(store.history.draws, 11, 3,
+                                                         trial.permutation, trial.windowLength,
+                                                         settings.runLength);
+        const std::vector<float> values
+            = newestIndicatorValues(settings.kind, newest, settings.runLength, 11, 3);
+        stops += searchStops(settings, values);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["stops"] = static_cast<double>(stops);
+}
+BENCHMARK(BM_SearchTrial)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 NoDialogs* quietDialogs = nullptr;
 

@@ -20,6 +20,7 @@
 #include "shell/dialogs.h"
 #include "shell/u_main.h"
 #include "store/db_engine.h"
+#include "store/transformed_history.h"
 #include "store/draw_history.h"
 #include "store/u_public.h"
 
@@ -140,13 +141,23 @@ void Tfrmmain::tlbyilouClick()
     bool found = false;
     QElapsedTimer sincePump;
     sincePump.start();
+    // Each trial ranks only the draws the test reads; the transform that passes is then built
+    // whole and shown.
+    const int ranked = settings->runLength + (needsReference(settings->kind) ? 1 : 0);
     while (!stopSearch_) {
-        store_.transformedMode = true;
-        store_.loadTransformedHistory();
+        const TransformParameters trial = store_.drawTransformParameters();
         ++searchTransforms_;
-        const std::vector<float> values = newestIndicatorValues(
-            settings->kind, store_.transformed.draws, settings->runLength, n, k);
+        const std::vector<Draw> newest = transformNewest(store_.history.draws, n, k,
+                                                         trial.permutation, trial.windowLength,
+                                                         ranked);
+        std::vector<float> values = newestIndicatorValues(settings->kind, newest,
+                                                          static_cast<int>(newest.size()), n, k);
+        // A skew or repeat needs the draw before the newest L only as its reference.
+        if (values.size() > static_cast<std::size_t>(settings->runLength))
+            values.erase(values.begin(), values.end() - settings->runLength);
         if (searchStops(*settings, values)) {
+            store_.transformedMode = true;
+            store_.applyTransform(trial);
             found = true;
             break;
         }
@@ -155,6 +166,11 @@ void Tfrmmain::tlbyilouClick()
             QApplication::processEvents();
             sincePump.restart();
         }
+    }
+    if (!found) {
+        // Stopped: the last trial stays in force, as after a press of "变幻走势".
+        store_.transformedMode = true;
+        store_.loadTransformedHistory();
     }
     searching_ = false;
     setSearchLock(false);

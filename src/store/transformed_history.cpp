@@ -65,24 +65,21 @@ constexpr std::uint64_t rankingKey(int omission, int windowCount)
 
 } // namespace
 
-TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumbers, int pickCount,
-                                    const Permutation& permutation, int windowLength)
-{
-    TransformedHistory result;
-    result.permutation = permutation;
-    result.windowLength = windowLength;
-    const int N = totalNumbers;
-    const int T = static_cast<int>(draws.size());
-    result.nextIndex = T;
-    result.draws.resize(draws.size());
+namespace {
 
+// The walk over every draw. Window counts and last occurrences are kept for every draw; the
+// ranking (omissions and the exchange sort) is made only from `firstRanked` on, where its result
+// is wanted. The final ranking is always made.
+void walk(std::span<const Draw> draws, int N, int pickCount, const Permutation& permutation,
+          int windowLength, int firstRanked, std::vector<Draw>& ranked, Ranking& finalRanking)
+{
+    const int T = static_cast<int>(draws.size());
     const auto label = [&](int number, int index) {
         return (permutation.perm[number] + index) % N + 1;
     };
 
-    // Per label (1..N): count within the window, omission, and the draw it was last seen in.
+    // Per label (1..N): count within the window, and the draw it was last seen in.
     std::vector<int> windowCount(N + 1, 0);
-    std::vector<int> omission(N + 1, 0);
     std::vector<int> lastSeen(N + 1, -1);
     std::vector<int> rankOfLabel(N + 1, 0);
     // The ranking as packed values: (sort key << 8) | label, where a larger key ranks first.
@@ -102,13 +99,14 @@ TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumber
             for (int j = 0; j < pickCount; ++j)
                 --windowCount[label(leaving.numbers[j], i - windowLength - 1)];
         }
-        // A label never seen keeps omission 0, so it ranks behind every label already seen.
-        for (int y = 1; y <= N; ++y)
-            if (lastSeen[y] >= 0)
-                omission[y] = i - lastSeen[y];
+        if (i < firstRanked && i < T)
+            continue;
 
-        for (int y = 1; y <= N; ++y)
-            order[y - 1] = rankingKey(omission[y], windowCount[y]) << 8 | std::uint64_t(y);
+        // A label never seen has omission 0, so it ranks behind every label already seen.
+        for (int y = 1; y <= N; ++y) {
+            const int omission = lastSeen[y] >= 0 ? i - lastSeen[y] : 0;
+            order[y - 1] = rankingKey(omission, windowCount[y]) << 8 | std::uint64_t(y);
+        }
         // This exact exchange sort decides the order of labels that tie on both keys: an entry
         // is swapped with a later one only when the later one ranks strictly first.
         for (int s = 0; s < N - 1; ++s) {
@@ -126,20 +124,47 @@ TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumber
 
         if (i < T) {
             const Draw& source = draws[i];
-            Draw& target = result.draws[i];
+            Draw& target = ranked[i - firstRanked];
             target.issue = source.issue;
             for (int j = 0; j < pickCount; ++j)
                 target.numbers[j] = rankOfLabel[label(source.numbers[j], i)];
             std::sort(target.numbers.begin(), target.numbers.begin() + pickCount);
         } else {
-            result.finalRanking.rankOfLabel = rankOfLabel;
+            finalRanking.rankOfLabel = rankOfLabel;
+            finalRanking.positions.clear();
             for (int s = 0; s < N; ++s) {
                 const int y = static_cast<int>(order[s] & 0xFF);
-                result.finalRanking.positions.push_back({y, windowCount[y], omission[y]});
+                const int omission = lastSeen[y] >= 0 ? i - lastSeen[y] : 0;
+                finalRanking.positions.push_back({y, windowCount[y], omission});
             }
         }
     }
+}
+
+} // namespace
+
+TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumbers, int pickCount,
+                                    const Permutation& permutation, int windowLength)
+{
+    TransformedHistory result;
+    result.permutation = permutation;
+    result.windowLength = windowLength;
+    result.nextIndex = static_cast<int>(draws.size());
+    result.draws.resize(draws.size());
+    walk(draws, totalNumbers, pickCount, permutation, windowLength, 0, result.draws,
+         result.finalRanking);
     return result;
+}
+
+std::vector<Draw> transformNewest(std::span<const Draw> draws, int totalNumbers, int pickCount,
+                                  const Permutation& permutation, int windowLength, int count)
+{
+    const int T = static_cast<int>(draws.size());
+    const int first = std::max(0, T - std::max(0, count));
+    std::vector<Draw> ranked(static_cast<std::size_t>(T - first));
+    Ranking unused;
+    walk(draws, totalNumbers, pickCount, permutation, windowLength, first, ranked, unused);
+    return ranked;
 }
 
 } // namespace pickora

@@ -54,4 +54,15 @@ struct TransformedHistory {
 TransformedHistory transformHistory(std::span<const Draw> draws, int totalNumbers, int pickCount,
                                     const Permutation& permutation, int windowLength);
 
+// The same ranks for the newest `count` draws only (oldest of them first): the walk keeps its
+// counts over every draw but ranks only where asked, so a search can test a transform quickly.
+std::vector<Draw> transformNewest(std::span<const Draw> draws, int totalNumbers, int pickCount,
+                                  const Permutation& permutation, int windowLength, int count);
+
+// A permutation and a window length, drawn as "变幻走势" draws them.
+struct TransformParameters {
+    Permutation permutation;
+    int windowLength = 0;
+};
+
 } // namespace pickora

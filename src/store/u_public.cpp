@@ -55,13 +55,21 @@ void DrawStore::loadDrawHistory()
     emit rowsChanged();
 }
 
-void DrawStore::loadTransformedHistory()
+void DrawStore::loadTransformedHistory() { applyTransform(drawTransformParameters()); }
+
+TransformParameters DrawStore::drawTransformParameters()
 {
     random_.reseedFromClock();
-    const int window = drawWindowLength(random_);
-    const Permutation permutation = drawPermutation(profile.totalNumbers, random_);
+    TransformParameters parameters;
+    parameters.windowLength = drawWindowLength(random_);
+    parameters.permutation = drawPermutation(profile.totalNumbers, random_);
+    return parameters;
+}
+
+void DrawStore::applyTransform(const TransformParameters& parameters)
+{
     transformed = transformHistory(history.draws, profile.totalNumbers, profile.pickCount,
-                                   permutation, window);
+                                   parameters.permutation, parameters.windowLength);
     rebuildRows(history, transformed.draws);
     emit rowsChanged();
 }

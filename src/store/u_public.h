@@ -41,6 +41,10 @@ public:
     void loadDrawHistory();
     // Draws a new permutation and window, builds the transformed history and shows its rows.
     void loadTransformedHistory();
+    // The two halves of it, for a search that tests many transforms and keeps one: the random
+    // draw (reseeded from the clock), and building and showing the history of given parameters.
+    TransformParameters drawTransformParameters();
+    void applyTransform(const TransformParameters& parameters);
     // Closes the connection and empties the draws (name, position and profile stay).
     void closeDrawStore();
 

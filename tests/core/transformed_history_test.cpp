@@ -206,3 +206,18 @@ TEST(TransformedHistory, DrawnPermutationAndWindowAreValid)
         EXPECT_LE(w, 100);
     }
 }
+
+TEST(TransformedHistory, NewestRanksMatchTheWholeWalk)
+{
+    const auto draws = randomDraws(500, 21);
+    for (const int count : {0, 1, 2, 3, 499, 500, 600}) {
+        const TransformedHistory whole = transformHistory(draws, N, k, kPerm, 40);
+        const std::vector<Draw> newest = transformNewest(draws, N, k, kPerm, 40, count);
+        ASSERT_EQ(newest.size(), static_cast<std::size_t>(std::min(count, 500))) << count;
+        for (std::size_t i = 0; i < newest.size(); ++i) {
+            const Draw& expected = whole.draws[whole.draws.size() - newest.size() + i];
+            EXPECT_EQ(newest[i].issue, expected.issue);
+            EXPECT_EQ(newest[i].numbers, expected.numbers) << count << " " << i;
+        }
+    }
+}

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <set>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,11 +11,14 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "analysis/trend_search.h"
 #include "analysis/u_code.h"
 #include "analysis/u_daxiao.h"
 #include "analysis/u_fushi.h"
 #include "analysis/u_sercanshu.h"
 #include "filter/u_totalfilt.h"
+#include "store/demo_draws.h"
+#include "store/transformed_history.h"
 #include "ui/ui_fixture.h"
 
 using namespace Qt::StringLiterals;
@@ -25,9 +29,11 @@ namespace {
 const QString kShandong = u"山东体彩11选5"_s;
 
 struct TrendFixture : test::MainWindowFixture {
-    explicit TrendFixture(int draws = 120)
+    // `uniform` draws look like real ones; the sample draws cycle through the numbers.
+    explicit TrendFixture(int draws = 120, bool uniform = false)
     {
-        folder.addDraws(kShandong, test::TempProgramFolder::sampleDraws(draws));
+        folder.addDraws(kShandong, uniform ? makeDemoDraws(draws, 80, {2026, 1, 31}, 9)
+                                           : test::TempProgramFolder::sampleDraws(draws));
         mainWindow();
         store->profile.name = kShandong.toStdString();
         store->lotteryOpen = true;
@@ -180,4 +186,82 @@ TEST(CompoundSearch, StrikesUntilTheWantedCountIsLeft)
     EXPECT_EQ(result.size(), 6 * 3);
     EXPECT_TRUE(result.endsWith(u' '));
     EXPECT_FALSE(f.store->transformedMode); // back to the stored draws
+}
+
+namespace {
+
+// The n-th transform of a seeded store, as "变幻走势" would draw it.
+TransformedHistory replayTransform(SeededRandom& random, const std::vector<Draw>& draws)
+{
+    const int window = drawWindowLength(random);
+    const Permutation permutation = drawPermutation(11, random);
+    return transformHistory(draws, 11, 3, permutation, window);
+}
+
+} // namespace
+
+TEST(TrendMode, SeededSearchStopsAtTheFirstMatchingTransform)
+{
+    TrendFixture f;
+    SeededRandom replay(3); // the fixture's seed, untouched so far
+    int expected = 0;
+    TransformedHistory match;
+    for (;;) {
+        ++expected;
+        match = replayTransform(replay, f.store->history.draws);
+        const auto big = [](const Draw& d) { return int(d.numbers[0] > 5) + int(d.numbers[1] > 5) + int(d.numbers[2] > 5); };
+        const int a = big(match.draws[match.draws.size() - 1]);
+        const int b = big(match.draws[match.draws.size() - 2]);
+        if ((a == 3 && b == 3) || (a == 0 && b == 0))
+            break;
+    }
+    f.window->tlbyilouClick();
+    EXPECT_EQ(f.window->searchTransforms(), expected);
+    EXPECT_EQ(f.store->transformed.windowLength, match.windowLength);
+    EXPECT_EQ(f.store->transformed.permutation.perm, match.permutation.perm);
+    EXPECT_EQ(f.store->transformed.draws.back().numbers, match.draws.back().numbers);
+}
+
+TEST(CompoundSearch, SeededRunCountsOnlyNewStrikesAndStopKeepsTheResult)
+{
+    TrendFixture f(120, true);
+    f.window->menuItem(u"mnufushi"_s)->trigger();
+    auto* fushi = qobject_cast<ui::Tfrmfushi*>(f.window->toolWindows().find(u"Tfrmfushi"_s));
+    ASSERT_NE(fushi, nullptr);
+    fushi->findChild<QCheckBox*>(u"chkyilou"_s)->setChecked(false);
+    auto* count = fushi->findChild<QLineEdit*>(u"edtnum"_s);
+    auto* result = fushi->findChild<QLineEdit*>(u"edtfushicode"_s);
+
+    // Every transform strikes a number; a number struck again does not count.
+    SeededRandom replay(3);
+    std::set<int> struck;
+    int expected = 0;
+    while (struck.size() < 5) {
+        ++expected;
+        const TransformedHistory t = replayTransform(replay, f.store->history.draws);
+        struck.insert(t.numberOfNextRank(longestAbsentRank(t.draws, 11, 3).rank));
+    }
+    fushi->btnsouClick();
+    EXPECT_EQ(fushi->transforms(), expected);
+    QString left;
+    for (int x = 1; x <= 11; ++x)
+        if (!struck.count(x))
+            left += QString::asprintf("%.2d ", x);
+    EXPECT_EQ(result->text(), left);
+
+    count->setText(u"10"_s); // N - 1: the first transform ends it
+    fushi->btnsouClick();
+    EXPECT_EQ(fushi->transforms(), 1);
+    EXPECT_EQ(result->text().size(), 30);
+
+    // A rank absent in all 120 draws never turns up: "停止" ends the search, result untouched.
+    const QString before = result->text();
+    fushi->findChild<QCheckBox*>(u"chkyilou"_s)->setChecked(true);
+    fushi->findChild<QLineEdit*>(u"edtyilouqishu"_s)->setText(u"120"_s);
+    QTimer::singleShot(300, [&] { fushi->btnsouClick(); });
+    fushi->btnsouClick();
+    EXPECT_FALSE(fushi->searching());
+    EXPECT_GT(fushi->transforms(), 1);
+    EXPECT_EQ(result->text(), before);
+    EXPECT_FALSE(f.store->transformedMode);
 }
