@@ -1,6 +1,7 @@
 #include "wheel_search.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 
@@ -255,6 +256,107 @@ SearchResult searchWheel(const WheelParams& p, const std::vector<WheelBet>& know
         result.best = std::move(smaller);
     }
     return result;
+}
+
+} // namespace pickora::wheels
+
+namespace pickora::wheels {
+
+namespace {
+
+// Drawn sets as bit rows: one bit per drawn set, at most C(11, 5) = 462 of them.
+using Row = std::array<std::uint64_t, 8>;
+
+class ExistenceSearch {
+public:
+    ExistenceSearch(const WheelInstance& instance, std::uint64_t nodeLimit)
+        : in_(instance), rows_(instance.bets.size()), limit_(nodeLimit)
+    {
+        for (std::size_t b = 0; b < rows_.size(); ++b) {
+            rows_[b].fill(0);
+            for (const std::uint16_t d : in_.served[b])
+                rows_[b][d / 64] |= 1ULL << (d % 64);
+        }
+        full_.fill(0);
+        for (std::size_t d = 0; d < in_.drawnSets.size(); ++d)
+            full_[d / 64] |= 1ULL << (d % 64);
+    }
+
+    std::optional<bool> exists(int size)
+    {
+        if (size <= 0)
+            return false;
+        const int m = in_.params.pick;
+        const int b = in_.params.base;
+        const auto indexOf = [&](WheelBet bet) {
+            return static_cast<int>(std::find(in_.bets.begin(), in_.bets.end(), bet) - in_.bets.begin());
+        };
+        const WheelBet first = static_cast<WheelBet>((1U << m) - 1);
+        if (size == 1)
+            return covers(rows_[static_cast<std::size_t>(indexOf(first))]);
+        // The second bet shares i numbers with the first: 1 … i and then m - i numbers after m.
+        for (int i = std::max(0, 2 * m - b); i < m; ++i) {
+            const WheelBet second = static_cast<WheelBet>(((1U << i) - 1) | (((1U << (m - i)) - 1) << m));
+            Row row = rows_[static_cast<std::size_t>(indexOf(first))];
+            merge(row, rows_[static_cast<std::size_t>(indexOf(second))]);
+            const std::optional<bool> found = extend(row, size - 2);
+            if (!found || *found)
+                return found;
+        }
+        return false;
+    }
+
+private:
+    bool covers(const Row& row) const { return row == full_; }
+    static void merge(Row& row, const Row& other)
+    {
+        for (std::size_t w = 0; w < row.size(); ++w)
+            row[w] |= other[w];
+    }
+
+    std::optional<bool> extend(const Row& row, int left)
+    {
+        if (++nodes_ > limit_)
+            return std::nullopt;
+        int unserved = -1;
+        for (std::size_t w = 0; w < row.size() && unserved < 0; ++w)
+            if (const std::uint64_t missing = full_[w] & ~row[w])
+                unserved = static_cast<int>(w * 64) + std::countr_zero(missing);
+        if (unserved < 0)
+            return true;
+        if (left == 0)
+            return false;
+        for (const std::uint16_t bet : in_.servers[static_cast<std::size_t>(unserved)]) {
+            Row next = row;
+            merge(next, rows_[bet]);
+            const std::optional<bool> found = extend(next, left - 1);
+            if (!found || *found)
+                return found;
+        }
+        return false;
+    }
+
+    const WheelInstance& in_;
+    std::vector<Row> rows_;
+    Row full_{};
+    std::uint64_t limit_;
+    std::uint64_t nodes_ = 0;
+};
+
+} // namespace
+
+std::optional<bool> designExists(const WheelInstance& instance, int size, std::uint64_t nodeLimit)
+{
+    return ExistenceSearch(instance, nodeLimit).exists(size);
+}
+
+int provenLowerBound(const WheelParams& p, int size, std::uint64_t nodeLimit)
+{
+    const int bound = wheelLowerBound(p);
+    if (size <= bound)
+        return bound;
+    const std::optional<bool> smaller = designExists(WheelInstance(p), size - 1, nodeLimit);
+    return smaller && !*smaller ? size : bound;
 }
 
 } // namespace pickora::wheels

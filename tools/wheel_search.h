@@ -3,6 +3,7 @@
 // after another, each size a little smaller than the last design found.
 
 #include <chrono>
+#include <optional>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -37,6 +38,16 @@ std::vector<WheelBet> greedyWheel(const WheelInstance& instance, std::mt19937_64
 bool annealToSize(const WheelInstance& instance, std::vector<WheelBet> start, int size,
                   Clock::time_point deadline, std::mt19937_64& random,
                   std::vector<WheelBet>& found);
+
+// Whether a design of `size` bets exists, by exhaustive search: the first bet is 1 … m and the
+// second one of the few bets that differ from it up to renaming; then, as long as some drawn set
+// is served by none, every bet serving the first such set in turn. Gives nothing when the search
+// needs more than `nodeLimit` steps.
+std::optional<bool> designExists(const WheelInstance& instance, int size, std::uint64_t nodeLimit);
+
+// The lower bound of wheelLowerBound, raised to `size` when an exhaustive search shows that no
+// design of size - 1 exists.
+int provenLowerBound(const WheelParams& p, int size, std::uint64_t nodeLimit);
 
 struct SearchResult {
     std::vector<WheelBet> best;
