@@ -25,10 +25,7 @@ struct OpenStore : test::MainWindowFixture {
     explicit OpenStore(int draws)
     {
         folder.addDraws(kChongqing, test::TempProgramFolder::sampleDraws(draws));
-        store->profile.name = kChongqing.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        openLottery(kChongqing);
     }
 };
 
@@ -157,10 +154,7 @@ TEST(MainWindowTabs, EveryTabShowsItsView)
     test::MainWindowFixture f;
     f.folder.addDraws(kChongqing, test::TempProgramFolder::sampleDraws(50));
     ui::Tfrmmain& w = f.mainWindow();
-    f.store->profile.name = kChongqing.toStdString();
-    f.store->lotteryOpen = true;
-    f.store->openDrawStore();
-    f.store->loadDrawHistory();
+    f.openLottery(kChongqing);
     const QStringList names = {u"Tfrmcode"_s,   u"Tfrmdaxiao"_s, u"Tfrmjiou"_s,  u"Tfrmhei"_s,
                                u"Tfrmkuadu"_s,  u"Tfrmsandu"_s,  u"Tfrmpiandu"_s, u"Tfrmac"_s,
                                u"Tfrmcongma"_s, u"Tfrmqujian"_s};
@@ -176,10 +170,7 @@ TEST(MainWindowTools, OmissionWindowsAreKeptUntilTheLotteryCloses)
     test::MainWindowFixture f;
     f.folder.addDraws(kChongqing, test::TempProgramFolder::sampleDraws(50));
     ui::Tfrmmain& w = f.mainWindow();
-    f.store->profile.name = kChongqing.toStdString();
-    f.store->lotteryOpen = true;
-    f.store->openDrawStore();
-    f.store->loadDrawHistory();
+    f.openLottery(kChongqing);
     w.updateMenuState();
     for (const QString& item : {u"mnupiantai"_s, u"mnuyilou"_s}) {
         w.menuItem(item)->trigger();

@@ -36,14 +36,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-void openLottery(DrawStore& store, const QString& name)
-{
-    store.profile.name = name.toStdString();
-    store.lotteryOpen = true;
-    store.openDrawStore();
-    store.loadDrawHistory();
-}
-
 int drawsIn(const QString& databaseFile)
 {
     db::DbConnection connection(u"check"_s);
@@ -102,7 +94,7 @@ TEST(DataMenus, BackupCopiesWhileTheLotteryStaysOpen)
     test::MainWindowFixture f;
     f.folder.addDraws(kGuangdong, test::TempProgramFolder::sampleDraws(30));
     ui::Tfrmmain& w = quietMainWindow(f);
-    openLottery(*f.store, kGuangdong);
+    f.openLottery(kGuangdong);
     QTemporaryDir out;
     const QString backup = out.filePath(u"备份.mdb"_s);
 
@@ -149,7 +141,7 @@ TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
     const QByteArray current = contents(f.folder.databaseFile());
 
     // Cancelled: the lottery was closed first and stays closed.
-    openLottery(*f.store, kGuangdong);
+    f.openLottery(kGuangdong);
     w.menuItem(u"mnurestore"_s)->trigger();
     EXPECT_FALSE(f.store->lotteryOpen);
     EXPECT_FALSE(f.datamod->t_con.isOpen());

@@ -51,10 +51,7 @@ struct OpenStore : test::MainWindowFixture {
     OpenStore()
     {
         folder.addDraws(kJiangxi, storedDraws());
-        store->profile.name = kJiangxi.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        openLottery(kJiangxi);
     }
 };
 

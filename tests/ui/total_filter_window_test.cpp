@@ -28,10 +28,7 @@ struct FilterFixture : test::MainWindowFixture {
     FilterFixture()
     {
         folder.addDraws(kGuangdong, test::TempProgramFolder::sampleDraws(30));
-        store->profile.name = kGuangdong.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        openLottery(kGuangdong);
         window = std::make_unique<ui::Tfrmtotalfilt>(*store);
     }
     template <class T>
@@ -222,10 +219,7 @@ TEST(TotalFilterWindow, OpenedFromMenuAndToolBarAndForgottenAtClose)
     test::MainWindowFixture f;
     f.folder.addDraws(kGuangdong, test::TempProgramFolder::sampleDraws(10));
     ui::Tfrmmain& w = f.mainWindow();
-    f.store->profile.name = kGuangdong.toStdString();
-    f.store->lotteryOpen = true;
-    f.store->openDrawStore();
-    f.store->loadDrawHistory();
+    f.openLottery(kGuangdong);
     w.updateMenuState();
     w.toolButton(u"tlbala"_s)->click();
     QPointer<QWidget> first = w.toolWindows().find(u"Tfrmtotalfilt"_s);

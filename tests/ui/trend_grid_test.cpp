@@ -18,10 +18,7 @@ struct OpenGrid : test::MainWindowFixture {
     explicit OpenGrid(int draws)
     {
         folder.addDraws(kJiangxi, test::TempProgramFolder::sampleDraws(draws));
-        store->profile.name = kJiangxi.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        openLottery(kJiangxi);
         view = std::make_unique<ui::Tfrmcode>(*store);
         view->resize(1248, 600);
         view->show();

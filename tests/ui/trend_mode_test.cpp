@@ -35,10 +35,7 @@ struct TrendFixture : test::MainWindowFixture {
         folder.addDraws(kShandong, uniform ? makeDemoDraws(draws, 80, {2026, 1, 31}, 9)
                                            : test::TempProgramFolder::sampleDraws(draws));
         mainWindow();
-        store->profile.name = kShandong.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        openLottery(kShandong);
         window->updateMenuState();
         window->selectTab(0);
     }

@@ -30,6 +30,15 @@ struct MainWindowFixture {
         return *window;
     }
 
+    // Opens `lottery` in the store as the catalogue does (no main window needed).
+    void openLottery(const QString& lottery)
+    {
+        store->profile.name = lottery.toStdString();
+        store->lotteryOpen = true;
+        store->openDrawStore();
+        store->loadDrawHistory();
+    }
+
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     SeededRandom random{3};

@@ -288,10 +288,7 @@ TEST(WheelWindow, MenuItemOpensOneWindowKeptUntilTheLotteryCloses)
     const QString lottery = u"重庆体彩11选5"_s;
     f.folder.addDraws(lottery, test::TempProgramFolder::sampleDraws(20));
     ui::Tfrmmain& w = f.mainWindow();
-    f.store->profile.name = lottery.toStdString();
-    f.store->lotteryOpen = true;
-    f.store->openDrawStore();
-    f.store->loadDrawHistory();
+    f.openLottery(lottery);
     w.updateMenuState();
     QAction* item = w.menuItem(u"mnujuzheng"_s);
     ASSERT_TRUE(item->isEnabled());
