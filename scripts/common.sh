@@ -12,7 +12,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # desktop.
 PICKORA_PACKAGES=(
   cmake g++ make ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libqt6svg6
+  qt6-translations-l10n
   libqt6gui6 qt6-qpa-plugins libgl-dev
   libjpeg-dev libsqlite3-dev fp-utils
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -58,5 +59,5 @@ configure_and_build() {
     args+=(-DPICKORA_WERROR=ON)
   fi
   cmake "${args[@]}" "$@"
-  cmake --build "$dir" -j2
+  cmake --build "$dir" -j"$(nproc)"
 }
