@@ -27,7 +27,7 @@
 #include "store/random_source.h"
 #include "store/u_datamod.h"
 #include "store/u_public.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_main.h"
 #include "analysis/u_hei.h"
 #include "filter/u_totalfilt.h"

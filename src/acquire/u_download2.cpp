@@ -6,7 +6,7 @@
 
 #include "acquire/draw_download.h"
 #include "acquire/results_sources.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -11,8 +11,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "analysis/bar_chart.h"
-#include "analysis/text_table_model.h"
+#include "widgets/bar_chart.h"
+#include "analysis/indicator_view_logic.h"
+#include "widgets/text_table_model.h"
 #include "store/u_public.h"
 
 using namespace Qt::StringLiterals;
@@ -91,7 +92,8 @@ IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget
     layout->addLayout(right, 1);
 
     const int drawCount = store.history.count();
-    window_ = fillPeriodWindowList(comzuijingqishu, drawCount);
+    window_ = initialWindow(drawCount);
+    fillPeriodWindowList(comzuijingqishu, drawCount, window_);
 
     connect(comzuijingqishu, &QComboBox::currentIndexChanged, this,
             &IndicatorView::comzuijingqishuChange);

@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <QTableView>
 
-#include "analysis/bar_chart.h"
-#include "analysis/text_table_model.h"
+#include "widgets/bar_chart.h"
+#include "widgets/text_table_model.h"
 #include "store/u_public.h"
 
 using namespace Qt::StringLiterals;

@@ -13,8 +13,8 @@
 
 #include "analysis/trend_mode.h"
 #include "analysis/trend_search.h"
-#include "shell/dialogs.h"
-#include "shell/read_number.h"
+#include "widgets/dialogs.h"
+#include "widgets/read_number.h"
 #include "store/u_public.h"
 
 using namespace Qt::StringLiterals;

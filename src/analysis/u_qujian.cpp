@@ -10,9 +10,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "analysis/bar_chart.h"
+#include "widgets/bar_chart.h"
 #include "analysis/indicator_view_logic.h"
-#include "analysis/text_table_model.h"
+#include "widgets/text_table_model.h"
 #include "store/u_public.h"
 
 using namespace Qt::StringLiterals;
@@ -100,7 +100,8 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
     layout->addLayout(right, 1);
 
     const int drawCount = store.history.count();
-    window_ = fillPeriodWindowList(comzuijingqishu, drawCount);
+    window_ = initialWindow(drawCount);
+    fillPeriodWindowList(comzuijingqishu, drawCount, window_);
     for (int z = 1; z <= kMaxZones; ++z)
         comqujian->addItem(QString::number(z));
     zones_ = std::clamp(store.profile.pickCount, 1, kMaxZones);

@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "shell/read_number.h"
+#include "widgets/read_number.h"
 
 using namespace Qt::StringLiterals;
 

@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "demo/demo_tour.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_main.h"
 #include "store/db_engine.h"
 #include "store/demo_database.h"

@@ -12,10 +12,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "analysis/text_table_model.h"
-#include "invest/table_report.h"
-#include "shell/dialogs.h"
-#include "shell/read_number.h"
+#include "widgets/text_table_model.h"
+#include "widgets/table_report.h"
+#include "widgets/dialogs.h"
+#include "widgets/read_number.h"
 #include "store/text_files.h"
 
 using namespace Qt::StringLiterals;

@@ -9,7 +9,7 @@
 
 #include "invest/plan.h"
 #include "invest/plan_file.h"
-#include "invest/report_layout.h"
+#include "widgets/report_layout.h"
 #include "store/program_folder.h"
 
 class QLabel;

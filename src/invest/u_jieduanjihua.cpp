@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "invest/table_report.h"
-#include "shell/dialogs.h"
+#include "widgets/table_report.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

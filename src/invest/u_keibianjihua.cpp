@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "analysis/text_table_model.h"
-#include "invest/table_report.h"
-#include "shell/dialogs.h"
+#include "widgets/text_table_model.h"
+#include "widgets/table_report.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -15,8 +15,8 @@
 #include <QScreen>
 #include <QTableView>
 
-#include "analysis/text_table_model.h"
-#include "shell/dialogs.h"
+#include "widgets/text_table_model.h"
+#include "widgets/dialogs.h"
 #include "store/text_files.h"
 
 using namespace Qt::StringLiterals;

@@ -5,7 +5,7 @@
 #include <QThread>
 #include <QUrl>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_flash.h"
 #include "shell/u_main.h"
 #include "shell/web_addresses.h"

@@ -8,7 +8,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/credit_lines.h"
 
 using namespace Qt::StringLiterals;

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <vector>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/record_set_model.h"
 #include "store/history_export.h"
 #include "store/lottery_schema.h"

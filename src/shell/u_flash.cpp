@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/jpeg_picture.h"
 #include "shell/tick_source.h"
 #include "shell/credit_lines.h"

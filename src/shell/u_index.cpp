@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "store/db_engine.h"
 #include "store/draw_history.h"
 #include "store/lottery_schema.h"

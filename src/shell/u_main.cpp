@@ -26,7 +26,7 @@
 #include "analysis/u_sandu.h"
 #include "analysis/u_yilou.h"
 #include "shell/advert_strip.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_index.h"
 #include "store/draw_history.h"
 #include "store/db_engine.h"

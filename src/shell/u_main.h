@@ -10,7 +10,7 @@
 
 #include "acquire/draw_download.h"
 #include "analysis/trend_mode.h"
-#include "shell/tool_windows.h"
+#include "widgets/tool_windows.h"
 #include "shell/u_index.h"
 #include "store/program_folder.h"
 

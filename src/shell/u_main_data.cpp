@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "shell/desktop_links.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_about.h"
 #include "shell/u_data.h"
 #include "shell/u_main.h"

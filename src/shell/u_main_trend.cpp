@@ -17,7 +17,7 @@
 #include "analysis/u_qujian.h"
 #include "analysis/u_sercanshu.h"
 #include "filter/u_totalfilt.h"
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "shell/u_main.h"
 #include "store/db_engine.h"
 #include "store/transformed_history.h"

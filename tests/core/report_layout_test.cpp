@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "invest/report_layout.h"
+#include "widgets/report_layout.h"
 
 using namespace pickora;
 

@@ -8,7 +8,7 @@
 #include <deque>
 #include <vector>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 #include "store/draw_types.h"
 #include "store/program_folder.h"
 

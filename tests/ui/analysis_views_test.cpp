@@ -7,8 +7,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
-#include "analysis/bar_chart.h"
-#include "analysis/text_table_model.h"
+#include "widgets/bar_chart.h"
+#include "widgets/text_table_model.h"
 #include "analysis/u_congma.h"
 #include "analysis/u_daxiao.h"
 #include "analysis/u_qujian.h"

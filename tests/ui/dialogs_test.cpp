@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/dialogs.h"
-#include "shell/read_number.h"
+#include "widgets/dialogs.h"
+#include "widgets/read_number.h"
 #include "support/test_support.h"
 
 using namespace Qt::StringLiterals;

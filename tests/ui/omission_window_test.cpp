@@ -8,8 +8,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
-#include "analysis/bar_chart.h"
-#include "analysis/text_table_model.h"
+#include "widgets/bar_chart.h"
+#include "widgets/text_table_model.h"
 #include "analysis/u_piantai.h"
 #include "analysis/u_yilou.h"
 #include "ui/ui_fixture.h"

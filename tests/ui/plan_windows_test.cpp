@@ -7,8 +7,8 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
-#include "analysis/text_table_model.h"
-#include "invest/table_report.h"
+#include "widgets/text_table_model.h"
+#include "widgets/table_report.h"
 #include "invest/u_gudingjihua.h"
 #include "invest/u_jieduanjihua.h"
 #include "invest/u_keibianjihua.h"

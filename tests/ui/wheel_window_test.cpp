@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
-#include "analysis/text_table_model.h"
+#include "widgets/text_table_model.h"
 #include "recommend/u_juzheng.h"
 #include "ui/ui_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "invest/report_layout.h"
+#include "widgets/report_layout.h"
 
 class QPrinter;
 class QWidget;

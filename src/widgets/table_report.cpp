@@ -1,4 +1,4 @@
-#include "invest/table_report.h"
+#include "widgets/table_report.h"
 
 #include <QDate>
 #include <QFont>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

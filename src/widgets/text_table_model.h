@@ -39,9 +39,8 @@ private:
 void styleAnalysisGrid(QTableView* grid);
 // Sets a column's width to `width`, or wider when its header or widest text would be clipped.
 void setColumnWidthToFit(QTableView* grid, int column, int width);
-// The "最近统计期数：" list: "全部期", then 1 .. D, showing 3 (or D when fewer); returns the
-// window length it starts with.
-int fillPeriodWindowList(QComboBox* list, int drawCount);
+// The "最近统计期数：" list: "全部期", then 1 .. D, showing `initialWindow` (item n is window n).
+void fillPeriodWindowList(QComboBox* list, int drawCount, int initialWindow);
 // Shows the last body rows: the first visible row becomes (row count - 24) when there are more.
 void scrollToNewestRows(QTableView* grid);
 

@@ -1,4 +1,4 @@
-#include "shell/tool_windows.h"
+#include "widgets/tool_windows.h"
 
 namespace pickora::ui {
 

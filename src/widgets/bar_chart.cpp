@@ -1,4 +1,4 @@
-#include "analysis/bar_chart.h"
+#include "widgets/bar_chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

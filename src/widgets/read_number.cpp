@@ -1,6 +1,6 @@
-#include "shell/read_number.h"
+#include "widgets/read_number.h"
 
-#include "shell/dialogs.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "invest/report_layout.h"
+#include "widgets/report_layout.h"
 
 namespace pickora {
 

@@ -1,6 +1,5 @@
-#include "analysis/text_table_model.h"
+#include "widgets/text_table_model.h"
 
-#include "analysis/indicator_view_logic.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -85,15 +84,14 @@ void setColumnWidthToFit(QTableView* grid, int column, int width)
     grid->setColumnWidth(column, std::max(width, needed));
 }
 
-int fillPeriodWindowList(QComboBox* list, int drawCount)
+void fillPeriodWindowList(QComboBox* list, int drawCount, int initialWindow)
 {
     QStringList items{QStringLiteral("全部期")};
     items.reserve(drawCount + 1);
     for (int i = 1; i <= drawCount; ++i)
         items << QString::number(i);
     list->addItems(items);
-    list->setCurrentIndex(std::min(3, drawCount));
-    return initialWindow(drawCount);
+    list->setCurrentIndex(initialWindow);
 }
 
 void scrollToNewestRows(QTableView* grid)
