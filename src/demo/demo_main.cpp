@@ -53,6 +53,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const ProgramFolder folder(temporary.path());
+    ui::startFileDialogsOutsideTheDemo();
     copyProgramFiles(ProgramFolder::ofExecutable(), folder);
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
