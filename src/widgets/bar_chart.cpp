@@ -16,12 +16,12 @@ namespace pickora::ui {
 
 BarChart::BarChart(const QString& title, QWidget* parent) : QChartView(parent)
 {
-    auto* chart = new QChart;
+    // The view made a chart of its own and keeps owning it: setChart() would orphan it.
+    QChart* chart = this->chart();
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -33,9 +33,12 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
     marks_ = marks;
 
     QChart* c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
+    c->removeAllSeries(); // deletes them
+    // removeAxis() hands the axis back to the caller.
+    for (QAbstractAxis* axis : c->axes()) {
         c->removeAxis(axis);
+        delete axis;
+    }
 
     auto* bars = new QBarSeries;
     qreal highest = 0;
