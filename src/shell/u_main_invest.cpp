@@ -12,14 +12,10 @@ namespace pickora::ui {
 
 void Tfrmmain::wireInvestMenu()
 {
-    connect(menuItem(u"mnugudingjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); });
-    });
-    connect(menuItem(u"mnujieduanjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); });
-    });
-    connect(menuItem(u"mnukeibianjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); });
+    wireWindows({
+        {u"mnugudingjihua"_s, u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); }},
+        {u"mnujieduanjihua"_s, u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); }},
+        {u"mnukeibianjihua"_s, u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); }},
     });
 }
 
