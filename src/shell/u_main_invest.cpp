@@ -4,6 +4,7 @@
 #include "invest/u_gudingjihua.h"
 #include "invest/u_jieduanjihua.h"
 #include "invest/u_keibianjihua.h"
+#include "invest/u_tozi.h"
 #include "shell/u_main.h"
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,9 @@ void Tfrmmain::wireInvestMenu()
     });
     connect(menuItem(u"mnukeibianjihua"_s), &QAction::triggered, this, [this] {
         toolWindows_.show(u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); });
+    });
+    connect(menuItem(u"mnutozi"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmtozi"_s, [this] { return new Tfrmtozi(store_, folder_, this); });
     });
 }
 
