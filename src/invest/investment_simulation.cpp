@@ -85,13 +85,11 @@ std::optional<std::int64_t> runMultiplier(const SimulationSettings& s, std::int6
     return found;
 }
 
-RunPlan buildRunPlan(const SimulationSettings& s, std::int64_t carriedLoss, int rows)
+void extendRunPlan(RunPlan& plan, const SimulationSettings& s, std::int64_t carriedLoss, int rows)
 {
-    RunPlan plan;
-    plan.rows.reserve(static_cast<std::size_t>(rows));
-    std::int64_t cum = carriedLoss;
-    bool affordable = true;
-    for (int j = 1; j <= rows; ++j) {
+    std::int64_t cum = plan.rows.empty() ? carriedLoss : plan.rows.back().total;
+    bool affordable = plan.affordable == static_cast<int>(plan.rows.size());
+    for (int j = static_cast<int>(plan.rows.size()) + 1; j <= rows && plan.failedRow == 0; ++j) {
         const auto m = runMultiplier(s, cum);
         if (!m) {
             plan.failedRow = j;
@@ -104,6 +102,13 @@ RunPlan buildRunPlan(const SimulationSettings& s, std::int64_t carriedLoss, int 
         plan.rows.push_back(row);
         cum = row.total;
     }
+}
+
+RunPlan buildRunPlan(const SimulationSettings& s, std::int64_t carriedLoss, int rows)
+{
+    RunPlan plan;
+    plan.rows.reserve(static_cast<std::size_t>(std::max(rows, 0)));
+    extendRunPlan(plan, s, carriedLoss, rows);
     return plan;
 }
 
@@ -116,13 +121,12 @@ bool RunPlanCache::sameAmounts(const SimulationSettings& s) const
            && s.maxTotal == settings_.maxTotal;
 }
 
-const RunPlan& RunPlanCache::plan(std::int64_t carriedLoss)
+const RunPlan& RunPlanCache::plan(std::int64_t carriedLoss, int rows)
 {
-    for (const auto& [loss, plan] : plans_)
-        if (loss == carriedLoss)
-            return plan;
-    plans_.emplace_back(carriedLoss, buildRunPlan(settings_, carriedLoss));
-    return plans_.back().second;
+    RunPlan& plan = plans_[carriedLoss];
+    if (!plan.covers(rows))
+        extendRunPlan(plan, settings_, carriedLoss, rows);
+    return plan;
 }
 
 HitTrack::HitTrack(const HitGapTable& table) : size_(table.size())
@@ -159,7 +163,7 @@ std::int64_t replay(const HitTrack& track, const SimulationSettings& s, RunPlanC
         if (s.carry && haveLast && last.row.net < 0 && !last.finalLoss)
             carried = -last.row.net;
         // 2. The run's plan.
-        const RunPlan& plan = cache.plan(carried);
+        const RunPlan& plan = cache.plan(carried, R);
         if (plan.failedRow == 1) {
             stop = SimulationStop::MultiplierTooBig;
             failedPlan = true;

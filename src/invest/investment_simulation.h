@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -61,29 +62,39 @@ struct RunRow {
 std::optional<std::int64_t> runMultiplier(const SimulationSettings& settings,
                                           std::int64_t totalBefore);
 
-// A run's plan for a carried loss: its rows up to the longest run (50), where the multiplier
-// search first failed (0: never), and how many leading rows are affordable (stake <= S and
-// total <= A). A plan of R rows is the first R of these.
+// A run's plan for a carried loss: its rows (up to the run length asked for), where the
+// multiplier search first failed (0: not among the rows built), and how many leading rows are
+// affordable (stake <= S and total <= A). A plan of R rows is the first R rows of a longer one.
 struct RunPlan {
     std::vector<RunRow> rows;
     int failedRow = 0;
     int affordable = 0;
+
+    // Whether rows 1 .. count are decided (built, or cut off by a failed row).
+    bool covers(int count) const
+    {
+        return failedRow != 0 || static_cast<int>(rows.size()) >= count;
+    }
 };
 
 RunPlan buildRunPlan(const SimulationSettings& settings, std::int64_t carriedLoss,
                      int rows = kMaxRunLength);
+// Adds rows to `plan` (built for `carriedLoss`) until it covers `rows`.
+void extendRunPlan(RunPlan& plan, const SimulationSettings& settings, std::int64_t carriedLoss,
+                   int rows);
 
 // The plans already built for the carried losses met so far: a run's plan depends only on its
 // carried loss and on P, U, B, S and A, so a search sweeping R, W and C reuses them.
 class RunPlanCache {
 public:
     explicit RunPlanCache(const SimulationSettings& settings);
-    const RunPlan& plan(std::int64_t carriedLoss);
+    // The plan for `carriedLoss`, covering at least `rows` rows.
+    const RunPlan& plan(std::int64_t carriedLoss, int rows);
     bool sameAmounts(const SimulationSettings& settings) const;
 
 private:
     SimulationSettings settings_;
-    std::vector<std::pair<std::int64_t, RunPlan>> plans_;
+    std::unordered_map<std::int64_t, RunPlan> plans_; // node-based: references stay valid
 };
 
 enum class SimulationStop {
