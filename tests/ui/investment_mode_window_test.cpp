@@ -98,6 +98,24 @@ struct Window {
 
 std::vector<QStringList> resultRows(const ui::Tfrmtozi& w) { return w.resultModel()->rows(); }
 
+// Answers the printer dialog with a PDF file, one per print.
+class PdfPrinterDialogs : public test::ScriptedDialogs {
+public:
+    explicit PdfPrinterDialogs(QString folder) : folder_(std::move(folder)) {}
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        files.push_back(folder_ + u"print%1.pdf"_s.arg(files.size()));
+        printer.setOutputFileName(files.back());
+        return true;
+    }
+    QStringList files;
+
+private:
+    QString folder_;
+};
+
 } // namespace
 
 TEST(InvestmentModeWindow, DefaultsClearAndIntervalMode)
@@ -510,6 +528,20 @@ TEST(InvestmentModeWindow, PrintsTheListAndTheSettingsPage)
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     if (const QByteArray keep = qgetenv("PICKORA_KEEP_PDF"); !keep.isEmpty())
         QFile::copy(pdf, QString::fromLocal8Bit(keep));
+
+    // Both menu items through the printer dialog: the list on one page, the settings on one.
+    PdfPrinterDialogs printers(t.f.folder.folder().attachmentsFolder());
+    t.trigger("mnucodeprint");
+    t.trigger("mnusetprint");
+    EXPECT_TRUE(printers.messages.empty());
+    ASSERT_EQ(printers.files.size(), 2U);
+    for (const QString& file : printers.files) {
+        QFile printed(file);
+        ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
+    }
+    if (const QByteArray keep = qgetenv("PICKORA_KEEP_PDF"); !keep.isEmpty())
+        QFile::copy(printers.files[0], QString::fromLocal8Bit(keep) + u".list.pdf"_s);
 }
 
 TEST(InvestmentModeWindow, MenuItemOpensOneWindowKeptUntilTheLotteryCloses)
