@@ -326,10 +326,11 @@ void ExclusionFrame::searchClick()
     table_ = work; // a fresh start shows from the first pass on
 
     btngen->setText(kStop);
-    const int maximum = progressMaximum(work, rule);
-    pb->setRange(0, maximum);
+    // A range of 0..0 would turn the bar into a busy indicator without text; the bar always
+    // shows its text, and the count mode adds the passes run so far.
+    pb->setRange(0, std::max(1, progressMaximum(work, rule)));
     pb->setValue(0);
-    pb->setFormat(u"%v / %m"_s);
+    pb->setFormat(rule.countMode ? u"已排除 %v 注"_s : u"第 %v / %m 次过滤"_s);
     pb->setTextVisible(true);
     pb->show();
     passes_ = 0;
@@ -346,7 +347,7 @@ void ExclusionFrame::searchClick()
         hooks.passBegun = [this, countMode = rule.countMode](long long r) {
             passes_ = r;
             if (countMode && (r < 100 || r % 50 == 0))
-                pb->setFormat(u"%v / %m  第 %1 次过滤"_s.arg(r));
+                pb->setFormat(u"已排除 %v 注  第 %1 次过滤"_s.arg(r));
         };
         outcome = runExclusionSearch(work, *member, rule, random_, hooks);
         if (!loop.windowAlive())
