@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -529,4 +530,28 @@ TEST(ExclusionWindows, MenuItemsOpenTheWindowsAndClosingTheLotteryEndsASearch)
     test::flushDeferredDeletes();
     EXPECT_TRUE(bigOdd.isNull());
     EXPECT_EQ(w.toolWindows().count(), 0);
+}
+
+TEST(ExclusionWindows, ClosingTheMainWindowEndsASearch)
+{
+    test::MainWindowFixture f;
+    f.folder.addDraws(kGuangdong, makeDemoDraws(120, 84, {2026, 12, 9}, 5));
+    ui::Tfrmmain& w = f.mainWindow();
+    f.openLottery(kGuangdong);
+    w.updateMenuState();
+    w.menuItem(u"mnuallcongma"_s)->trigger();
+    auto* repeat = static_cast<ui::Tfrmallcongma*>(w.toolWindows().find(u"Tfrmallcongma"_s));
+    ASSERT_NE(repeat, nullptr);
+    // A pass count far beyond what could run before the guard.
+    child<QRadioButton>(*repeat, "optcishu")->setChecked(true);
+    child<QLineEdit>(*repeat, "edtcishu")->setText(u"1000000000"_s);
+    child<QComboBox>(*repeat, "comAC")->setCurrentIndex(2);
+    QTimer::singleShot(80, &w, [&w] { w.close(); });
+    stopAfter(*repeat, 5000); // a guard only
+    QElapsedTimer clock;
+    clock.start();
+    repeat->btngenClick();
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_FALSE(repeat->searching());
+    EXPECT_EQ(repeat->passesRun() < 1000000000, true);
 }
