@@ -238,10 +238,41 @@ void FollowExclusion::preparePass(RandomSource& random)
 void FollowExclusion::preparePass(const Permutation& p, int window)
 {
     window_ = window;
-    FollowView view = followView(basis_.draws, basis_.totalNumbers, basis_.pickCount, basis_.target,
-                                 settings_, p, window);
-    followers_ = followerDraws(view.masks, basis_.target - 1, settings_.groupSize);
-    targetNumber_ = std::move(view.targetNumber);
+    const int target = basis_.target;
+    if (settings_.arrangement) {
+        FollowView view = followView(basis_.draws, basis_.totalNumbers, basis_.pickCount, target,
+                                     settings_, p, window);
+        followers_ = followerDraws(view.masks, target - 1, settings_.groupSize);
+        targetNumber_ = std::move(view.targetNumber);
+        return;
+    }
+    // The groups of the last draw are usually found a few draws back: rank only the newest
+    // periods, and twice as many again while a group is not found among them. The walk keeps
+    // every slot's counts from the oldest draw on, so the ranks are those of the whole history.
+    const SlotOrdering ordering = settings_.longestGap ? SlotOrdering::LongestGapFirst
+                                                       : SlotOrdering::FewestHitsFirst;
+    for (int span = 64;; span *= 2) {
+        const int first = std::max(0, target - span);
+        SlotView view = transformToTarget(basis_.draws, basis_.pickCount, p, window, ordering, target, first);
+        // Masks of periods first .. C - 1 stand at index 0 ..; earlier periods read as empty.
+        std::vector<NumberMask> masks(static_cast<std::size_t>(target), 0);
+        std::copy(view.drawMasks.begin(), view.drawMasks.end(), masks.begin() + first);
+        const std::vector<NumberMask> groups = target >= 1
+            ? drawGroups(masks[static_cast<std::size_t>(target - 1)], settings_.groupSize)
+            : std::vector<NumberMask>{};
+        bool allFound = true;
+        for (const NumberMask group : groups) {
+            bool found = false;
+            for (int d = target - 2; d >= first && !found; --d)
+                found = (masks[static_cast<std::size_t>(d)] & group) == group;
+            allFound = allFound && found;
+        }
+        if (allFound || first == 0) {
+            followers_ = followerDraws(masks, target - 1, settings_.groupSize);
+            targetNumber_ = std::move(view.targetNumber);
+            return;
+        }
+    }
 }
 
 int FollowExclusion::followNumberOf(const Candidate& candidate) const

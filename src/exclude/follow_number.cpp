@@ -62,17 +62,32 @@ std::vector<int> followNumbers(std::span<const NumberMask> masks, int groupSize)
 {
     const int count = static_cast<int>(masks.size());
     std::vector<int> result(masks.size(), 0);
-    // The latest draw holding each group, over the draws registered so far.
-    std::unordered_map<NumberMask, int> latest;
+    // The latest draw holding each group, over the draws registered so far: a flat table by
+    // group mask while the numbers are small, a map otherwise.
+    NumberMask all = 0;
+    for (const NumberMask m : masks)
+        all |= m;
+    const bool flat = all < (NumberMask{1} << 16);
+    std::vector<int> table(flat ? std::size_t{1} << std::bit_width(all) : 0, -1);
+    std::unordered_map<NumberMask, int> map;
     for (int t = 2; t < count; ++t) {
-        for (const NumberMask group : drawGroups(masks[static_cast<std::size_t>(t - 2)], groupSize))
-            latest[group] = t - 2;
+        for (const NumberMask group : drawGroups(masks[static_cast<std::size_t>(t - 2)], groupSize)) {
+            if (flat)
+                table[group] = t - 2;
+            else
+                map[group] = t - 2;
+        }
         int best = 0;
         for (const NumberMask group : drawGroups(masks[static_cast<std::size_t>(t - 1)], groupSize)) {
-            const auto it = latest.find(group);
-            if (it != latest.end())
+            int d = -1;
+            if (flat) {
+                d = table[group];
+            } else if (const auto it = map.find(group); it != map.end()) {
+                d = it->second;
+            }
+            if (d >= 0)
                 best = std::max(best, std::popcount(masks[static_cast<std::size_t>(t)]
-                                                    & masks[static_cast<std::size_t>(it->second + 1)]));
+                                                    & masks[static_cast<std::size_t>(d + 1)]));
         }
         result[static_cast<std::size_t>(t)] = best;
     }

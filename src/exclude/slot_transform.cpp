@@ -1,43 +1,51 @@
 #include "exclude/slot_transform.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace pickora {
 
-bool comesBefore(SlotOrdering ordering, SlotKeys a, SlotKeys b)
-{
-    switch (ordering) {
-    case SlotOrdering::RecentFirst:
-        return a.omission != b.omission ? a.omission < b.omission : a.hits > b.hits;
-    case SlotOrdering::FewestHitsFirst:
-        return a.hits != b.hits ? a.hits < b.hits : a.omission > b.omission;
-    case SlotOrdering::LongestGapFirst:
-        return a.omission != b.omission ? a.omission > b.omission : a.hits < b.hits;
-    }
-    return false;
-}
-
 namespace {
 
-// The exchange sort over slot indices 0..n-1; writes rank[index] = position + 1.
-template <class Keys>
-void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* order, int* rank)
+// A key that is larger exactly when a slot comes first under the ordering: hits and omissions
+// stay below 2^24 (they count draws), so both fit side by side.
+inline std::uint64_t orderKey(SlotOrdering ordering, SlotKeys k)
 {
+    constexpr std::uint64_t top = (1U << 24) - 1;
+    const auto hits = static_cast<std::uint64_t>(k.hits) & top;
+    const auto omission = static_cast<std::uint64_t>(k.omission) & top;
+    switch (ordering) {
+    case SlotOrdering::RecentFirst:
+        return (top - omission) << 24 | hits;
+    case SlotOrdering::FewestHitsFirst:
+        return (top - hits) << 24 | omission;
+    case SlotOrdering::LongestGapFirst:
+        return omission << 24 | (top - hits);
+    }
+    return 0;
+}
+
+// The exchange sort over slot indices 0..n-1; writes rank[index] = position + 1. An entry is
+// swapped with a later one only when the later one comes strictly first, which fixes the order of
+// ties; the packed keys (key << 8 | index) let it run without branches.
+template <class Keys>
+void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* /*unused*/, int* rank)
+{
+    std::uint64_t order[64];
     for (int s = 0; s < n; ++s)
-        order[s] = s;
+        order[s] = orderKey(ordering, keys[s]) << 8 | static_cast<std::uint64_t>(s);
     for (int i = 0; i < n - 1; ++i) {
-        int at = order[i];
+        std::uint64_t at = order[i];
         for (int j = i + 1; j < n; ++j) {
-            const int other = order[j];
-            if (comesBefore(ordering, keys[other], keys[at])) {
-                order[j] = at;
-                at = other;
-            }
+            const std::uint64_t other = order[j];
+            const bool swap = (other >> 8) > (at >> 8);
+            order[j] = swap ? at : other;
+            at = swap ? other : at;
         }
         order[i] = at;
     }
     for (int i = 0; i < n; ++i)
-        rank[order[i]] = i + 1;
+        rank[order[i] & 0xFF] = i + 1;
 }
 
 constexpr int kMaxSlots = 32;

@@ -24,9 +24,6 @@ struct SlotKeys {
     int omission = 0;
 };
 
-// Whether slot keys `a` come strictly before `b` under the ordering.
-bool comesBefore(SlotOrdering ordering, SlotKeys a, SlotKeys b);
-
 // Ranks the slots whose keys are keys[0..N-1] (slot s at keys[s - 1], or slot s at keys[s] when
 // slots are counted from 0): the slots listed in ascending order are put in order by the exchange
 // sort that swaps positions i < j when the slot at j comes before the slot at i. Returns rank[s]

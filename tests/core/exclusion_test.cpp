@@ -481,6 +481,34 @@ TEST(FollowNumber, SearchTestUsesBoundsOnStoredOrTransformedDraws)
     }
 }
 
+TEST(FollowNumber, RankModeMatchesTheWholeTransformedHistory)
+{
+    const std::vector<Draw> draws = randomDraws(700, 31);
+    const CandidateTable table = buildCandidateTable(N, k);
+    for (const bool longestGap : {false, true})
+        for (const int g : {1, 2, 3})
+            for (const int target : {2, 65, 700}) {
+                FollowSettings s;
+                s.longestGap = longestGap;
+                s.groupSize = g;
+                FollowExclusion member(basis(draws, target), s);
+                member.preparePass(kPerm, 40);
+                const SlotOrdering ordering = longestGap ? SlotOrdering::LongestGapFirst : SlotOrdering::FewestHitsFirst;
+                const std::vector<Draw> full = transformedDraws(draws, k, kPerm, 40, ordering, target);
+                std::vector<NumberMask> masks;
+                for (const Draw& d : full)
+                    masks.push_back(drawMask(d, k));
+                const auto followers = followerDraws(masks, target - 1, g);
+                for (const Candidate& c : table.entries) {
+                    NumberMask q = 0;
+                    for (int j = 0; j < k; ++j)
+                        q |= NumberMask{1} << naiveNumber(draws, kPerm, 40, ordering, target, c.numbers[static_cast<std::size_t>(j)]);
+                    ASSERT_EQ(member.followNumberOf(c), followNumber(q, followers))
+                        << "g " << g << " target " << target << " longest gap " << longestGap;
+                }
+            }
+}
+
 TEST(FollowNumber, WindowOfTheTransformedPass)
 {
     const struct {
