@@ -513,6 +513,11 @@ TEST(ExclusionWindows, MenuItemsOpenTheWindowsAndClosingTheLotteryEndsASearch)
         EXPECT_EQ(window->objectName(), c.window);
         EXPECT_EQ(window->windowTitle(), c.caption);
         EXPECT_TRUE(window->isVisible());
+        // Usable on a 1024 x 768 screen.
+        EXPECT_LE(window->frameGeometry().width(), 1024) << c.item.toStdString();
+        EXPECT_LE(window->frameGeometry().height(), 740) << c.item.toStdString();
+        EXPECT_LE(window->minimumSizeHint().height(), window->height()) << c.item.toStdString();
+        EXPECT_LE(window->minimumSizeHint().width(), window->width()) << c.item.toStdString();
         window->findChild<QPushButton*>(u"btnclose"_s)->click();
         EXPECT_FALSE(window->isVisible());
         w.menuItem(c.item)->trigger();
