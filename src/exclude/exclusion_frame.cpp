@@ -142,7 +142,7 @@ ExclusionFrame::~ExclusionFrame()
 
 bool ExclusionFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close && watched == parentWidget()->window())
+    if (event->type() == QEvent::Close && parentWidget() && watched == parentWidget()->window())
         if (LongLoop* loop = LongLoop::runningIn(this))
             loop->requestStop();
     return QWidget::eventFilter(watched, event);

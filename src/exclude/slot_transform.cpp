@@ -29,7 +29,7 @@ inline std::uint64_t orderKey(SlotOrdering ordering, SlotKeys k)
 // swapped with a later one only when the later one comes strictly first, which fixes the order of
 // ties; the packed keys (key << 8 | index) let it run without branches.
 template <class Keys>
-void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* /*unused*/, int* rank)
+void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* rank)
 {
     std::uint64_t order[64];
     for (int s = 0; s < n; ++s)
@@ -55,8 +55,8 @@ constexpr int kMaxSlots = 32;
 std::vector<int> rankSlots(std::span<const SlotKeys> keys, SlotOrdering ordering)
 {
     const int n = static_cast<int>(keys.size());
-    std::vector<int> order(keys.size()), rank(keys.size());
-    exchangeRank(keys, n, ordering, order.data(), rank.data());
+    std::vector<int> rank(keys.size());
+    exchangeRank(keys, n, ordering, rank.data());
     return rank;
 }
 
@@ -92,7 +92,6 @@ void walkSlots(std::span<const Draw> draws, int pickCount, const Permutation& p,
         keys[s] = {};
         lastHit[s] = -1;
     }
-    int order[kMaxSlots];
     int rank[kMaxSlots + 1];
     for (int t = 0; t <= target; ++t) {
         if (t >= 1) {
@@ -114,7 +113,7 @@ void walkSlots(std::span<const Draw> draws, int pickCount, const Permutation& p,
         for (int s = 1; s <= n; ++s)
             keys[s].omission = lastHit[s] >= 0 ? t - lastHit[s] : 0;
         // Slots 1..N sit at keys[1..N]; rank by index 1..N.
-        exchangeRank(keys + 1, n, ordering, order, rank + 1);
+        exchangeRank(keys + 1, n, ordering, rank + 1);
         onRanked(t, rank);
     }
 }
@@ -172,7 +171,7 @@ std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount
     std::vector<int> hits(static_cast<std::size_t>(n), 0);
     std::vector<int> lastHit(static_cast<std::size_t>(n), -1);
     std::vector<SlotKeys> keys(static_cast<std::size_t>(n));
-    std::vector<int> order(static_cast<std::size_t>(n)), rank(static_cast<std::size_t>(n));
+    std::vector<int> rank(static_cast<std::size_t>(n));
     std::vector<Draw> result(draws.size());
     for (int t = 0; t < count; ++t) {
         if (t >= 1) {
@@ -196,7 +195,7 @@ std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount
             if (lastHit[static_cast<std::size_t>(y)] >= 0)
                 key.omission = t - lastHit[static_cast<std::size_t>(y)];
         }
-        exchangeRank(keys, n, SlotOrdering::FewestHitsFirst, order.data(), rank.data());
+        exchangeRank(keys, n, SlotOrdering::FewestHitsFirst, rank.data());
         const Draw& d = draws[static_cast<std::size_t>(t)];
         Draw& out = result[static_cast<std::size_t>(t)];
         out.issue = d.issue;

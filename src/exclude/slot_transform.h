@@ -2,6 +2,7 @@
 // The exclusion searches' view of the history: every number moves on by one slot per period
 // (slot of n in period t = (p(n) + t) mod N + 1), the slots are ranked by their hits within the
 // last W draws and their omission, and a number is shown as the rank of its slot.
+// N is at most 31 throughout (numbers are bits of a NumberMask).
 
 #include <span>
 #include <vector>
