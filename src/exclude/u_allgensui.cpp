@@ -142,7 +142,7 @@ Tfrmallgensui::Tfrmallgensui(DrawStore& store, QWidget* parent)
     layout->addLayout(top, 1);
     layout->addWidget(pb);
 
-    optmodeClick();
+    // "变幻" is chosen at start: the count mode is on, and the boxes keep their first values.
     showStatistics(draws());
 }
 

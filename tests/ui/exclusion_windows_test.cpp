@@ -223,7 +223,8 @@ TEST(ExclusionWindows, FollowCountTargetStopsAtFiftyAndShowsTheBets)
     EXPECT_EQ(page->currentIndex(), 0);
     EXPECT_EQ(child<QLabel>(follow, "lbljushu")->text(), QString());
     EXPECT_EQ(child<QLineEdit>(follow, "edtjushu")->text(), u"50"_s);
-    EXPECT_EQ(child<QLineEdit>(follow, "edtcishu")->text(), u"100"_s);
+    EXPECT_EQ(child<QLineEdit>(follow, "edtcishu")->text(), u"1"_s);
+    EXPECT_TRUE(child<QRadioButton>(follow, "optjushu")->isChecked());
     EXPECT_EQ(child<QPushButton>(follow, "btntongji")->text(), u"变幻统计"_s);
     auto* history = child<QTableView>(follow, "tabhistory");
     EXPECT_EQ(history->model()->rowCount(), 200);
@@ -244,6 +245,10 @@ TEST(ExclusionWindows, FollowCountTargetStopsAtFiftyAndShowsTheBets)
     EXPECT_FALSE(child<QRadioButton>(follow, "optjushu")->isEnabled());
     EXPECT_EQ(child<QLineEdit>(follow, "edtcishu")->text(), u"1"_s);
     EXPECT_EQ(child<QPushButton>(follow, "btntongji")->text(), u"常规统计"_s);
+    child<QRadioButton>(follow, "optmode1")->click();
+    EXPECT_TRUE(child<QRadioButton>(follow, "optjushu")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(follow, "edtcishu")->text(), u"100"_s);
+    child<QRadioButton>(follow, "optmode0")->click();
     searchButton(follow)->click();
     const QStringList once = listedBets(follow);
     child<QLineEdit>(follow, "edtcishu")->setText(u"3"_s);
