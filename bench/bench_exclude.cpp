@@ -16,6 +16,7 @@
 
 #include <memory>
 
+#include "bench_lottery.h"
 #include "exclude/candidate_table.h"
 #include "exclude/exclusion_members.h"
 #include "exclude/exclusion_search.h"
@@ -26,8 +27,6 @@
 #include "store/demo_draws.h"
 #include "store/draw_history.h"
 #include "store/random_source.h"
-#include "store/u_datamod.h"
-#include "store/u_public.h"
 #include "widgets/long_loop.h"
 
 using namespace Qt::StringLiterals;
@@ -138,7 +137,7 @@ void BM_CountModePasses(benchmark::State& state)
         ui::LongLoop loop(&window);
         QElapsedTimer clock;
         clock.start();
-        SearchHooks hooks;
+        ExclusionHooks hooks;
         hooks.keepGoing = [&] { return loop.pump() && clock.elapsed() < 1000; };
         passes += runExclusionSearch(table, member, {true, 0, 0}, random, hooks).passes;
     }
@@ -148,31 +147,21 @@ BENCHMARK(BM_CountModePasses)->DenseRange(Sum, FollowRegular)->Iterations(1)->Us
 
 // The windows themselves: a count-mode search that excludes nothing, stopped by its button after
 // a second (sum with bounds beyond every sum; big/odd with both rules off).
-struct BenchLottery {
-    BenchLottery() : datamod(u"unused.mdb"_s), store(datamod, random)
-    {
-        store.profile.name = "bench";
-        store.history.draws = benchDraws();
-        store.lotteryOpen = true;
-    }
-    Tdatamod datamod;
-    ClockSeededRandom random;
-    DrawStore store;
-};
-
 void BM_WindowCountModeSearch(benchmark::State& state)
 {
     const bool sum = state.range(0) == 0;
     state.SetLabel(sum ? "sum window" : "big/odd window");
-    BenchLottery lottery;
+    const std::unique_ptr<bench::OpenLottery> lottery = bench::openLottery(state);
+    if (!lottery)
+        return;
     std::unique_ptr<ui::ExclusionFrame> window;
     if (sum) {
-        auto* w = new ui::Tfrmallhei(lottery.store);
+        auto* w = new ui::Tfrmallhei(lottery->store);
         w->findChild<QComboBox*>(u"comhei1"_s)->setCurrentText(u"31"_s);
         w->findChild<QComboBox*>(u"comhei2"_s)->setCurrentText(u"5"_s);
         window.reset(w);
     } else {
-        auto* w = new ui::Tfrmallpiantai(lottery.store);
+        auto* w = new ui::Tfrmallpiantai(lottery->store);
         w->findChild<QCheckBox*>(u"chkda"_s)->setChecked(false);
         w->findChild<QCheckBox*>(u"chkxiao"_s)->setChecked(false);
         window.reset(w);
@@ -192,8 +181,10 @@ BENCHMARK(BM_WindowCountModeSearch)->DenseRange(0, 1)->Iterations(1)->UseRealTim
 // "常规统计" of the follow window: statistics, grid and a chart of 3000 bars.
 void BM_FollowWindowStandardStatistics(benchmark::State& state)
 {
-    BenchLottery lottery;
-    ui::Tfrmallgensui window(lottery.store);
+    const std::unique_ptr<bench::OpenLottery> lottery = bench::openLottery(state);
+    if (!lottery)
+        return;
+    ui::Tfrmallgensui window(lottery->store);
     window.findChild<QRadioButton*>(u"optmode0"_s)->click();
     window.show();
     for (auto _ : state) {

@@ -61,7 +61,7 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
 {
     setObjectName(className);
     setWindowTitle(caption);
-    const int k = store_.profile.pickCount;
+    const int k = store_.profile().pickCount;
 
     comcurqi = new QComboBox(this);
     comcurqi->setObjectName(u"comcurqi"_s);
@@ -122,7 +122,7 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
 
     // Closing the lottery ends a running search; so does closing the main window (the program).
     connect(&store_, &DrawStore::rowsChanged, this, [this] {
-        if (!store_.lotteryOpen)
+        if (!store_.lotteryOpen())
             if (LongLoop* loop = LongLoop::runningIn(this))
                 loop->requestStop();
     });
@@ -152,11 +152,11 @@ bool ExclusionFrame::searching() const { return LongLoop::runningIn(this) != nul
 
 int ExclusionFrame::drawCount() const { return static_cast<int>(draws().size()); }
 
-const std::vector<Draw>& ExclusionFrame::draws() const { return store_.history.draws; }
+const std::vector<Draw>& ExclusionFrame::draws() const { return store_.history().draws; }
 
 ExclusionBasis ExclusionFrame::basis() const
 {
-    return {draws(), store_.profile.totalNumbers, store_.profile.pickCount, target_};
+    return {draws(), store_.profile().totalNumbers, store_.profile().pickCount, target_};
 }
 
 void ExclusionFrame::comcurqiChange() { target_ = std::max(0, comcurqi->currentIndex()); }
@@ -298,10 +298,10 @@ void ExclusionFrame::searchClick()
         btngen->setText(kStart);
         return;
     }
-    if (!store_.lotteryOpen)
+    if (!store_.lotteryOpen())
         return;
     // Every setting is read before anything changes, so a refusal leaves the window as it was.
-    StopRule rule;
+    ExclusionStopRule rule;
     rule.countMode = optjushu->isChecked();
     if (rule.countMode) {
         const auto target = readSetting(u"过滤到（注）"_s, edtjushu->text(), 0, 100'000'000);
@@ -317,7 +317,7 @@ void ExclusionFrame::searchClick()
     std::unique_ptr<ExclusionMember> member = makeMember(basis());
     if (!member)
         return;
-    CandidateTable work = freshStart_ ? buildCandidateTable(store_.profile.totalNumbers, store_.profile.pickCount)
+    CandidateTable work = freshStart_ ? buildCandidateTable(store_.profile().totalNumbers, store_.profile().pickCount)
                                       : table_;
     if (work.keptCount() == 0) {
         dialogs::error(this, u"没有可以过滤的投注号码，请先清除或载入投注号码！"_s);
@@ -336,10 +336,10 @@ void ExclusionFrame::searchClick()
     passes_ = 0;
 
     QPointer<ExclusionFrame> self(this);
-    SearchOutcome outcome;
+    ExclusionOutcome outcome;
     {
         LongLoop loop(this, {btngen});
-        SearchHooks hooks;
+        ExclusionHooks hooks;
         hooks.keepGoing = [&loop] { return loop.pump(); };
         hooks.progress = [this](int v) { pb->setValue(v); };
         // A count-mode search that excludes nothing runs until stopped: the pass count shows it
@@ -358,7 +358,7 @@ void ExclusionFrame::searchClick()
     pb->hide();
     btngen->setText(kStart);
     searchEnded(*member);
-    if (outcome.end == SearchEnd::Stopped) {
+    if (outcome.end == ExclusionEnd::Stopped) {
         // The list and its order stay; the exclusions made so far stay set in the table.
         table_ = std::move(work);
     } else {
@@ -390,7 +390,7 @@ void ExclusionFrame::btnsaveClick()
         dialogs::error(this, u"号码表格为空，无法保存！"_s);
         return;
     }
-    const QString proposed = QString::fromStdString(store_.profile.name) + comcurqi->currentText()
+    const QString proposed = QString::fromStdString(store_.profile().name) + comcurqi->currentText()
                              + u"期投注号码.txt"_s;
     const QString file = dialogs::saveFile(
         this, {u"保存"_s, u"文本文件(*.txt)|*.txt"_s, u"txt"_s, desktopFolder(), proposed});
@@ -405,7 +405,7 @@ void ExclusionFrame::btnsaveClick()
                 kept.push_back(c);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::string text = exclusionBetText(kept, store_.profile.pickCount);
+    const std::string text = exclusionBetText(kept, store_.profile().pickCount);
     QString error;
     const bool written = writeFileAtomically(file, QByteArray::fromStdString(text), &error);
     QApplication::restoreOverrideCursor();
@@ -428,15 +428,15 @@ void ExclusionFrame::btnloadClick()
     const bool read = readWholeFile(file, &bytes, &error);
     ExclusionLoad loaded;
     if (read)
-        loaded = parseExclusionBets(decodeGbkOrUtf8(bytes).toStdString(), store_.profile.totalNumbers,
-                                    store_.profile.pickCount, {traits_.bigOddLoad});
+        loaded = parseExclusionBets(decodeGbkOrUtf8(bytes).toStdString(), store_.profile().totalNumbers,
+                                    store_.profile().pickCount, {traits_.bigOddLoad});
     QApplication::restoreOverrideCursor();
     if (!read || !loaded.error.empty()) {
         // The table and the list stay as they were.
         dialogs::error(this, read ? QString::fromStdString(loaded.error) : error);
         return;
     }
-    table_.pickCount = store_.profile.pickCount;
+    table_.pickCount = store_.profile().pickCount;
     table_.entries = std::move(loaded.bets);
     const int count = static_cast<int>(table_.entries.size());
     if (!traits_.bigOddLoad && count >= kExclusionListLimit) {

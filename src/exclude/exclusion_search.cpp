@@ -4,17 +4,17 @@
 
 namespace pickora {
 
-int progressMaximum(const CandidateTable& table, const StopRule& rule)
+int progressMaximum(const CandidateTable& table, const ExclusionStopRule& rule)
 {
     if (!rule.countMode)
         return std::max(0, rule.passes);
     return std::max(0, static_cast<int>(table.entries.size()) - rule.target);
 }
 
-SearchOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const StopRule& rule,
-                                 RandomSource& random, const SearchHooks& hooks)
+ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const ExclusionStopRule& rule,
+                                 RandomSource& random, const ExclusionHooks& hooks)
 {
-    SearchOutcome out;
+    ExclusionOutcome out;
     out.remaining = table.keptCount();
     int excludedNow = 0;
     for (long long r = 1;; ++r) {
@@ -25,7 +25,7 @@ SearchOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member,
         }
         // Also asked once per pass, so a table with nothing left to test still hears a stop.
         if (!hooks.keepGoing()) {
-            out.end = SearchEnd::Stopped;
+            out.end = ExclusionEnd::Stopped;
             return out;
         }
         out.passes = r;
@@ -34,7 +34,7 @@ SearchOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member,
         const bool testing = member.testsThisPass();
         for (Candidate& c : table.entries) {
             if (!hooks.keepGoing()) {
-                out.end = SearchEnd::Stopped;
+                out.end = ExclusionEnd::Stopped;
                 return out;
             }
             if (!testing || c.excluded != 0 || !member.excludes(c))

@@ -11,15 +11,15 @@
 
 namespace pickora {
 
-struct StopRule {
+struct ExclusionStopRule {
     bool countMode = true; // stop when at most `target` candidates remain
     int target = 10000;    // L
     int passes = 10000;    // R (pass-count mode)
 };
 
-enum class SearchEnd { Finished, Stopped };
+enum class ExclusionEnd { Finished, Stopped };
 
-struct SearchHooks {
+struct ExclusionHooks {
     // Called once per candidate; false stops the search at once (no finish).
     std::function<bool()> keepGoing = [] { return true; };
     // The progress position: exclusions so far (count mode) or passes begun (pass-count mode).
@@ -28,17 +28,17 @@ struct SearchHooks {
     std::function<void(long long)> passBegun = [](long long) {};
 };
 
-struct SearchOutcome {
-    SearchEnd end = SearchEnd::Finished;
+struct ExclusionOutcome {
+    ExclusionEnd end = ExclusionEnd::Finished;
     long long passes = 0; // passes begun
     int remaining = 0;    // kept candidates
 };
 
 // The progress bar's maximum: entries - L in count mode (never below 0), R in pass-count mode.
-int progressMaximum(const CandidateTable& table, const StopRule& rule);
+int progressMaximum(const CandidateTable& table, const ExclusionStopRule& rule);
 
 // Runs passes on `table` (exclusion flags only; the caller compacts it on a finish).
-SearchOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const StopRule& rule,
-                                 RandomSource& random, const SearchHooks& hooks);
+ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const ExclusionStopRule& rule,
+                                 RandomSource& random, const ExclusionHooks& hooks);
 
 } // namespace pickora

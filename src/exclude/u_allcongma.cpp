@@ -37,7 +37,7 @@ ExclusionTraits repeatTraits()
 Tfrmallcongma::Tfrmallcongma(DrawStore& store, QWidget* parent)
     : ExclusionFrame(store, u"Tfrmallcongma"_s, u"无穷重码排除选号"_s, repeatTraits(), parent)
 {
-    const int k = store.profile.pickCount;
+    const int k = store.profile().pickCount;
     createHistory(u"历史重码图表"_s, u"重码数"_s, QColor(220, 30, 30));
 
     comjieduannum->addItem(u"全部期"_s);
@@ -115,7 +115,7 @@ void Tfrmallcongma::comjieduannumChange() { windowPrime_ = std::max(0, comjiedua
 
 void Tfrmallcongma::showStatistics(const std::vector<Draw>& shown)
 {
-    const HistoryStatistics h = repeatHistory(shown, store().profile.pickCount, lookBack_, windowPrime_);
+    const HistoryStatistics h = repeatHistory(shown, store().profile().pickCount, lookBack_, windowPrime_);
     edtcurcode->setText(QString::fromStdString(h.summary));
     showHistory(h);
 }
@@ -125,8 +125,8 @@ void Tfrmallcongma::btntongjiClick() { showStatistics(draws()); }
 void Tfrmallcongma::btntongji2Click()
 {
     random().reseedFromClock();
-    const Permutation p = drawPermutation(store().profile.totalNumbers, random());
-    showStatistics(statisticsTransform(draws(), store().profile.pickCount, p, windowPrime_));
+    const Permutation p = drawPermutation(store().profile().totalNumbers, random());
+    showStatistics(statisticsTransform(draws(), store().profile().pickCount, p, windowPrime_));
 }
 
 std::unique_ptr<ExclusionMember> Tfrmallcongma::makeMember(ExclusionBasis basis)

@@ -66,7 +66,7 @@ bool Tfrmallgensui::secondChosen(const QGroupBox* group) const
 Tfrmallgensui::Tfrmallgensui(DrawStore& store, QWidget* parent)
     : ExclusionFrame(store, u"Tfrmallgensui"_s, u"无穷历史跟随排除选号"_s, followTraits(), parent)
 {
-    const int k = store.profile.pickCount;
+    const int k = store.profile().pickCount;
     createHistory(u"历史跟随图表"_s, u"跟随数"_s, QColor(220, 30, 30));
 
     opttype1 = radioGroup(u"opttype1"_s, u"排名模式"_s, u"排列模式"_s);
@@ -182,7 +182,7 @@ void Tfrmallgensui::showStatistics(const std::vector<Draw>& shown)
 {
     pb->setRange(0, 0);
     pb->show();
-    showHistory(followHistory(shown, store().profile.pickCount, settings().groupSize));
+    showHistory(followHistory(shown, store().profile().pickCount, settings().groupSize));
     pb->hide();
 }
 
@@ -193,9 +193,9 @@ void Tfrmallgensui::btntongjiClick()
     } else {
         const FollowSettings s = settings();
         random().reseedFromClock();
-        const Permutation p = drawPermutation(store().profile.totalNumbers, random());
+        const Permutation p = drawPermutation(store().profile().totalNumbers, random());
         const int window = FollowExclusion::windowFor(s, targetPeriod(), random());
-        showStatistics(followTransformedDraws(draws(), store().profile.pickCount, s, p, window));
+        showStatistics(followTransformedDraws(draws(), store().profile().pickCount, s, p, window));
     }
     page->setCurrentIndex(0);
 }

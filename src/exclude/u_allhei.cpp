@@ -38,8 +38,8 @@ ExclusionTraits sumTraits()
 Tfrmallhei::Tfrmallhei(DrawStore& store, QWidget* parent)
     : ExclusionFrame(store, u"Tfrmallhei"_s, u"无穷和值排除选号"_s, sumTraits(), parent)
 {
-    const int n = store.profile.totalNumbers;
-    const int k = store.profile.pickCount;
+    const int n = store.profile().totalNumbers;
+    const int k = store.profile().pickCount;
     createHistory(u"历史和值图表"_s, u"和值"_s, QColor(220, 30, 30));
 
     // The bounds: every possible sum, preselected near the ends of the range.
@@ -128,7 +128,7 @@ void Tfrmallhei::comjieduannumChange() { windowPrime_ = std::max(0, comjieduannu
 
 void Tfrmallhei::showStatistics(const std::vector<Draw>& shown)
 {
-    const HistoryStatistics h = sumHistory(shown, store().profile.totalNumbers, store().profile.pickCount);
+    const HistoryStatistics h = sumHistory(shown, store().profile().totalNumbers, store().profile().pickCount);
     mem->setPlainText(QString::fromStdString(h.summary));
     showHistory(h);
 }
@@ -138,14 +138,14 @@ void Tfrmallhei::btntongjiClick() { showStatistics(draws()); }
 void Tfrmallhei::btntongji2Click()
 {
     random().reseedFromClock();
-    const Permutation p = drawPermutation(store().profile.totalNumbers, random());
-    showStatistics(statisticsTransform(draws(), store().profile.pickCount, p, windowPrime_));
+    const Permutation p = drawPermutation(store().profile().totalNumbers, random());
+    showStatistics(statisticsTransform(draws(), store().profile().pickCount, p, windowPrime_));
 }
 
 std::unique_ptr<ExclusionMember> Tfrmallhei::makeMember(ExclusionBasis basis)
 {
-    const int n = store().profile.totalNumbers;
-    const int k = store().profile.pickCount;
+    const int n = store().profile().totalNumbers;
+    const int k = store().profile().pickCount;
     const auto high = readSetting(u"和值>="_s, comhei1->currentText(), 0, n * k);
     if (!high)
         return nullptr;

@@ -44,7 +44,7 @@ QLineEdit* box(QWidget* parent, const QString& name, const QString& text)
 Tfrmallpiantai::Tfrmallpiantai(DrawStore& store, QWidget* parent)
     : ExclusionFrame(store, u"Tfrmallpiantai"_s, u"无穷偏态排除选号"_s, bigOddTraits(), parent)
 {
-    const int k = store.profile.pickCount;
+    const int k = store.profile().pickCount;
 
     optmode = new QGroupBox(this);
     optmode->setObjectName(u"optmode"_s);
@@ -140,7 +140,7 @@ void Tfrmallpiantai::optmodeClick()
 
 std::unique_ptr<ExclusionMember> Tfrmallpiantai::makeMember(ExclusionBasis basis)
 {
-    const int k = store().profile.pickCount;
+    const int k = store().profile().pickCount;
     const QString word = oddMode() ? u"奇数"_s : u"大数"_s;
     BigOddRules rules;
     rules.oddMode = oddMode();

@@ -27,7 +27,7 @@ void Tfrmmain::wireFilterMenu()
     const auto showTotalFilter = [this] {
         toolWindows_.show(u"Tfrmtotalfilt"_s, [this] { return new Tfrmtotalfilt(store_, this); });
     };
-    connect(menuItem(u"mnutotalfilt"_s), &QAction::triggered, this, showTotalFilter);
+    onMenuItem(u"mnutotalfilt"_s, showTotalFilter);
     connect(toolButton(u"tlbala"_s), &QToolButton::clicked, this, showTotalFilter);
     wireToolWindow<Tfrmallhei>(this, menuItem(u"mnuallhei"_s), toolWindows_, store_, u"Tfrmallhei"_s);
     wireToolWindow<Tfrmallcongma>(this, menuItem(u"mnuallcongma"_s), toolWindows_, store_, u"Tfrmallcongma"_s);

@@ -647,7 +647,7 @@ TEST(ExclusionSearchLoop, StopRules)
     SeededRandom random(1);
     const struct {
         const char* name;
-        StopRule rule;
+        ExclusionStopRule rule;
         int excludable;
         int remaining;
         int passes;
@@ -662,10 +662,10 @@ TEST(ExclusionSearchLoop, StopRules)
         CandidateTable table = buildCandidateTable(N, k);
         ListedMember member(firstMasks(table, c.excludable));
         std::vector<int> progress;
-        SearchHooks hooks;
+        ExclusionHooks hooks;
         hooks.progress = [&](int v) { progress.push_back(v); };
-        const SearchOutcome out = runExclusionSearch(table, member, c.rule, random, hooks);
-        EXPECT_EQ(out.end, SearchEnd::Finished) << c.name;
+        const ExclusionOutcome out = runExclusionSearch(table, member, c.rule, random, hooks);
+        EXPECT_EQ(out.end, ExclusionEnd::Finished) << c.name;
         EXPECT_EQ(out.remaining, c.remaining) << c.name;
         EXPECT_EQ(table.keptCount(), c.remaining) << c.name;
         EXPECT_EQ(member.passes, c.passes) << c.name;
@@ -680,10 +680,10 @@ TEST(ExclusionSearchLoop, StopMidPassKeepsTheExclusionsMadeSoFar)
     CandidateTable table = buildCandidateTable(N, k);
     ListedMember member(firstMasks(table, 40));
     int asked = 0;
-    SearchHooks hooks;
+    ExclusionHooks hooks;
     hooks.keepGoing = [&] { return ++asked <= 31; }; // one per pass, then one per candidate
-    const SearchOutcome out = runExclusionSearch(table, member, {false, 0, 5}, random, hooks);
-    EXPECT_EQ(out.end, SearchEnd::Stopped);
+    const ExclusionOutcome out = runExclusionSearch(table, member, {false, 0, 5}, random, hooks);
+    EXPECT_EQ(out.end, ExclusionEnd::Stopped);
     EXPECT_EQ(member.passes, 1);
     EXPECT_EQ(table.entries.size(), 165U);
     EXPECT_EQ(table.keptCount(), 165 - 10); // entries 0, 3, ..., 27 were tested
@@ -696,18 +696,18 @@ TEST(ExclusionSearchLoop, CountModeExcludingNothingRunsUntilStopped)
     ListedMember member({});
     long long passes = 0;
     int asked = 0;
-    SearchHooks hooks;
+    ExclusionHooks hooks;
     hooks.keepGoing = [&] { return ++asked < 166 * 50; };
     hooks.passBegun = [&](long long r) { passes = r; };
-    const SearchOutcome out = runExclusionSearch(table, member, {true, 10, 0}, random, hooks);
-    EXPECT_EQ(out.end, SearchEnd::Stopped);
+    const ExclusionOutcome out = runExclusionSearch(table, member, {true, 10, 0}, random, hooks);
+    EXPECT_EQ(out.end, ExclusionEnd::Stopped);
     EXPECT_EQ(passes, 50);
     EXPECT_EQ(out.passes, 50);
 
     // An empty table still hears the stop once per pass.
     CandidateTable empty;
     asked = 0;
-    EXPECT_EQ(runExclusionSearch(empty, member, {true, 0, 0}, random, hooks).end, SearchEnd::Stopped);
+    EXPECT_EQ(runExclusionSearch(empty, member, {true, 0, 0}, random, hooks).end, ExclusionEnd::Stopped);
 }
 
 TEST(ExclusionSearchLoop, ProgressMaximum)
