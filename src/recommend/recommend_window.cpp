@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,13 +38,15 @@ QCheckBox* marksBox(QWidget* parent, const QString& name)
     return box;
 }
 
-// A row holding `widget` at its right end.
-QHBoxLayout* rightAligned(QWidget* widget)
+// A chart with its "显示标注" box in its top right corner, over the chart.
+QGridLayout* chartWithBox(QWidget* chart, QCheckBox* box)
 {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(widget);
-    return row;
+    auto* cell = new QGridLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    cell->addWidget(chart, 0, 0);
+    cell->addWidget(box, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    box->raise();
+    return cell;
 }
 
 } // namespace
@@ -108,12 +111,9 @@ RecommendWindow::RecommendWindow(RecommendMethod method, const DrawStore& store,
     left->addWidget(lblhistory);
     left->addWidget(tabhistory, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(chthistory, 3);
-    right->addLayout(rightAligned(chkhistorybiao));
-    if (chtcishu) {
-        right->addWidget(chtcishu, 2);
-        right->addLayout(rightAligned(CheckBox1));
-    }
+    right->addLayout(chartWithBox(chthistory, chkhistorybiao), 3);
+    if (chtcishu)
+        right->addLayout(chartWithBox(chtcishu, CheckBox1), 2);
     settingsArea_ = new QVBoxLayout;
     right->addLayout(settingsArea_);
     auto* targetRow = new QHBoxLayout;
@@ -280,8 +280,9 @@ void RecommendWindow::applyColumnWidths()
         widths = {60, 100, width - 240, 50};
         break;
     }
+    // A column whose texts would be clipped (a long issue number) is made wide enough.
     for (int c = 0; c < 4; ++c)
-        tabhistory->setColumnWidth(c, std::max(widths[static_cast<std::size_t>(c)], 40));
+        setColumnWidthToFit(tabhistory, c, std::max(widths[static_cast<std::size_t>(c)], 40));
 }
 
 void RecommendWindow::resizeEvent(QResizeEvent* event)

@@ -67,7 +67,7 @@ void Tfrmqingmi::FormCreate()
     tabcode->setModel(codeModel_);
     styleAnalysisGrid(tabcode);
     tabcode->setWordWrap(true);
-    tabcode->setFixedHeight(132);
+    tabcode->setFixedHeight(110);
 
     auto* row = new QHBoxLayout;
     row->addWidget(optsel);
