@@ -15,11 +15,18 @@ constexpr std::array<MethodTraits, 4> kTraits = {{
     {"最优四步综合选号", "历史中奖汇总：", NumberFormat::TwoDigits, false, false, true},
 }};
 
-std::string numberText(int n, NumberFormat format)
+void appendNumber(std::string& text, int n, NumberFormat format)
 {
+    if (n >= 0 && n < 100) {
+        // The common case, written by hand: a back-test writes tens of thousands of them.
+        if (n >= 10 || format == NumberFormat::TwoDigits)
+            text += static_cast<char>('0' + n / 10);
+        text += static_cast<char>('0' + n % 10);
+        return;
+    }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, format == NumberFormat::TwoDigits ? "%.2d" : "%d", n);
-    return buffer;
+    text += buffer;
 }
 
 std::string twoPlaces(double value)
@@ -39,8 +46,9 @@ const MethodTraits& methodTraits(RecommendMethod method)
 std::string listText(std::span<const int> numbers, NumberFormat format)
 {
     std::string text;
+    text.reserve(numbers.size() * 3);
     for (const int n : numbers) {
-        text += numberText(n, format);
+        appendNumber(text, n, format);
         text += ' ';
     }
     return text;

@@ -41,6 +41,29 @@ IntimateNumbers::IntimateNumbers(std::span<const Draw> draws, int totalNumbers, 
             if (list.empty() || list.back() != static_cast<int>(j))
                 list.push_back(static_cast<int>(j));
         }
+    // Running counts, so a row reads its counters instead of walking back through the history.
+    const auto slots = static_cast<std::size_t>(totalNumbers) + 1;
+    const std::size_t plane = slots * slots;
+    follows_.assign((draws.size() + 1) * plane, 0);
+    for (std::size_t j = 0; j < draws.size(); ++j) {
+        std::copy_n(follows_.begin() + static_cast<std::ptrdiff_t>(j * plane), plane,
+                    follows_.begin() + static_cast<std::ptrdiff_t>((j + 1) * plane));
+        if (j + 1 == draws.size())
+            break;
+        std::vector<bool> held(slots, false);
+        for (int p = 0; p < pickCount; ++p) {
+            const int x = draws[j].numbers[static_cast<std::size_t>(p)];
+            if (x < 1 || x > totalNumbers || held[static_cast<std::size_t>(x)])
+                continue;
+            held[static_cast<std::size_t>(x)] = true;
+            for (int q = 0; q < pickCount; ++q) {
+                const int y = draws[j + 1].numbers[static_cast<std::size_t>(q)];
+                if (y >= 1 && y <= totalNumbers)
+                    ++follows_[(j + 1) * plane + static_cast<std::size_t>(x) * slots
+                               + static_cast<std::size_t>(y)];
+            }
+        }
+    }
 }
 
 std::optional<IntimatePick> IntimateNumbers::recommend(int target,
@@ -57,23 +80,18 @@ std::optional<IntimatePick> IntimateNumbers::recommend(int target,
         pick.references.push_back(x);
         std::vector<int> counters(slots, 0);
         if (x >= 1 && x <= totalNumbers_) {
-            // The occurrences of x in draws T-2 down to 0; the s-th one ends the walk before it
-            // contributes, so at most s - 1 count.
+            // The walk back from draw T-2 meets the occurrences of x latest first; the s-th one
+            // ends it before it contributes, so the latest s - 1 (all for s = 0) count. They are
+            // the occurrences from draw `from` on: the running counts at T-1 less those at `from`.
             const std::vector<int>& list = occurrences_[static_cast<std::size_t>(x)];
-            auto it = std::upper_bound(list.begin(), list.end(), target - 2);
-            int found = 0;
-            while (it != list.begin()) {
-                const int j = *--it;
-                ++found;
-                if (settings.stageCount > 0 && found >= settings.stageCount)
-                    break;
-                const Draw& next = draws_[static_cast<std::size_t>(j) + 1];
-                for (int q = 0; q < pickCount_; ++q) {
-                    const int y = next.numbers[static_cast<std::size_t>(q)];
-                    if (y >= 1 && y <= totalNumbers_)
-                        ++counters[static_cast<std::size_t>(y)];
-                }
+            const auto before = std::upper_bound(list.begin(), list.end(), target - 2) - list.begin();
+            int from = 0;
+            if (settings.stageCount > 0) {
+                const auto counted = std::min<std::ptrdiff_t>(before, settings.stageCount - 1);
+                from = counted == 0 ? target - 1 : list[static_cast<std::size_t>(before - counted)];
             }
+            for (int y = 1; y <= totalNumbers_; ++y)
+                counters[static_cast<std::size_t>(y)] = follows(target - 1, x, y) - follows(from, x, y);
         }
         for (std::size_t y = 1; y < slots; ++y)
             pick.totalCounters[y] += counters[y];

@@ -38,10 +38,20 @@ public:
     std::optional<IntimatePick> recommend(int target, const IntimateSettings& settings) const;
 
 private:
+    // follows_[(t * (N + 1) + x) * (N + 1) + y]: over the draws j < t holding x, how many times
+    // y was in draw j + 1.
+    int follows(int t, int x, int y) const
+    {
+        const auto slots = static_cast<std::size_t>(totalNumbers_) + 1;
+        return follows_[(static_cast<std::size_t>(t) * slots + static_cast<std::size_t>(x)) * slots
+                        + static_cast<std::size_t>(y)];
+    }
+
     std::span<const Draw> draws_;
     int totalNumbers_;
     int pickCount_;
     std::vector<std::vector<int>> occurrences_; // per number, the draws holding it, ascending
+    std::vector<int> follows_;
 };
 
 // The overall table's one cell: "各亲密数字总次数" then "number:counter次 " in rank order.

@@ -37,6 +37,9 @@ TEST(RecommendFrame, ListAndDrawTexts)
     EXPECT_EQ(listText(numbers, NumberFormat::TwoDigits), "07 01 10 ");
     EXPECT_EQ(listText(numbers, NumberFormat::Plain), "7 1 10 ");
     EXPECT_EQ(listText({}, NumberFormat::Plain), "");
+    const std::vector<int> wide = {0, 9, 99, 100};
+    EXPECT_EQ(listText(wide, NumberFormat::TwoDigits), "00 09 99 100 ");
+    EXPECT_EQ(listText(wide, NumberFormat::Plain), "0 9 99 100 ");
     const Draw draw{26120901, {11, 2, 5, 9, 1}};
     EXPECT_EQ(drawnText(draw, 3), "11 02 05 ");
     EXPECT_EQ(hitCount(draw, 3, numbers), 0);

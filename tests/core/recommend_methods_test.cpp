@@ -174,6 +174,38 @@ TEST(IntimateNumbers, StageCountLimitsTheWalk)
     }
 }
 
+TEST(IntimateNumbers, CountersMatchAPlainWalkBack)
+{
+    // The walk as written: from draw T-2 back to draw 0, stopping at the s-th occurrence.
+    const auto walk = [](const std::vector<Draw>& draws, int target, int p, int stage) {
+        std::vector<int> counters(N + 1, 0);
+        const int x = draws[static_cast<std::size_t>(target - 1)].numbers[static_cast<std::size_t>(p)];
+        int found = 0;
+        for (int j = target - 2; j >= 0; --j) {
+            const auto& d = draws[static_cast<std::size_t>(j)].numbers;
+            const bool holds = std::find(d.begin(), d.begin() + k, x) != d.begin() + k;
+            if (holds)
+                ++found;
+            if (stage > 0 && found >= stage)
+                break;
+            if (holds)
+                for (int q = 0; q < k; ++q)
+                    ++counters[static_cast<std::size_t>(draws[static_cast<std::size_t>(j) + 1].numbers[static_cast<std::size_t>(q)])];
+        }
+        return counters;
+    };
+    const DrawHistory h = generatedHistory(400);
+    const IntimateNumbers method(h.draws, N, k);
+    for (const int stage : {0, 1, 2, 3, 7, 40, 399})
+        for (int t = 1; t <= h.count(); t += 13) {
+            const std::optional<IntimatePick> pick = method.recommend(t, {true, 5, stage});
+            ASSERT_TRUE(pick);
+            for (int p = 0; p < k; ++p)
+                ASSERT_EQ(pick->positionCounters[static_cast<std::size_t>(p)], walk(h.draws, t, p, stage))
+                    << "s = " << stage << ", T = " << t << ", position " << p;
+        }
+}
+
 TEST(IntimateNumbers, NothingCountedGivesTheFirstNumbers)
 {
     const std::vector<Draw> draws = sixDraws();
