@@ -42,15 +42,15 @@ IntimateNumbers::IntimateNumbers(std::span<const Draw> draws, int totalNumbers, 
                 list.push_back(static_cast<int>(j));
         }
     // Running counts, so a row reads its counters instead of walking back through the history.
-    const auto slots = static_cast<std::size_t>(totalNumbers) + 1;
-    const std::size_t plane = slots * slots;
+    const auto entries = static_cast<std::size_t>(totalNumbers) + 1;
+    const std::size_t plane = entries * entries;
     follows_.assign((draws.size() + 1) * plane, 0);
     for (std::size_t j = 0; j < draws.size(); ++j) {
         std::copy_n(follows_.begin() + static_cast<std::ptrdiff_t>(j * plane), plane,
                     follows_.begin() + static_cast<std::ptrdiff_t>((j + 1) * plane));
         if (j + 1 == draws.size())
             break;
-        std::vector<bool> held(slots, false);
+        std::vector<bool> held(entries, false);
         for (int p = 0; p < pickCount; ++p) {
             const int x = draws[j].numbers[static_cast<std::size_t>(p)];
             if (x < 1 || x > totalNumbers || held[static_cast<std::size_t>(x)])
@@ -59,7 +59,7 @@ IntimateNumbers::IntimateNumbers(std::span<const Draw> draws, int totalNumbers, 
             for (int q = 0; q < pickCount; ++q) {
                 const int y = draws[j + 1].numbers[static_cast<std::size_t>(q)];
                 if (y >= 1 && y <= totalNumbers)
-                    ++follows_[(j + 1) * plane + static_cast<std::size_t>(x) * slots
+                    ++follows_[(j + 1) * plane + static_cast<std::size_t>(x) * entries
                                + static_cast<std::size_t>(y)];
             }
         }
@@ -71,14 +71,14 @@ std::optional<IntimatePick> IntimateNumbers::recommend(int target,
 {
     if (target < 1 || target > static_cast<int>(draws_.size()))
         return std::nullopt;
-    const auto slots = static_cast<std::size_t>(totalNumbers_) + 1;
+    const auto entries = static_cast<std::size_t>(totalNumbers_) + 1;
     IntimatePick pick;
-    pick.totalCounters.assign(slots, 0);
+    pick.totalCounters.assign(entries, 0);
     const Draw& reference = draws_[static_cast<std::size_t>(target - 1)];
     for (int p = 0; p < pickCount_; ++p) {
         const int x = reference.numbers[static_cast<std::size_t>(p)];
         pick.references.push_back(x);
-        std::vector<int> counters(slots, 0);
+        std::vector<int> counters(entries, 0);
         if (x >= 1 && x <= totalNumbers_) {
             // The walk back from draw T-2 meets the occurrences of x latest first; the s-th one
             // ends it before it contributes, so the latest s - 1 (all for s = 0) count. They are
@@ -93,7 +93,7 @@ std::optional<IntimatePick> IntimateNumbers::recommend(int target,
             for (int y = 1; y <= totalNumbers_; ++y)
                 counters[static_cast<std::size_t>(y)] = follows(target - 1, x, y) - follows(from, x, y);
         }
-        for (std::size_t y = 1; y < slots; ++y)
+        for (std::size_t y = 1; y < entries; ++y)
             pick.totalCounters[y] += counters[y];
         pick.positionRankings.push_back(rankDescending(counters, totalNumbers_));
         pick.positionCounters.push_back(std::move(counters));
@@ -101,7 +101,7 @@ std::optional<IntimatePick> IntimateNumbers::recommend(int target,
     pick.totalRanking = rankDescending(pick.totalCounters, totalNumbers_);
 
     const auto top = static_cast<std::size_t>(std::clamp(settings.selectCount, 0, totalNumbers_));
-    std::vector<bool> chosen(slots, false);
+    std::vector<bool> chosen(entries, false);
     if (settings.overall) {
         for (std::size_t r = 0; r < top; ++r)
             chosen[static_cast<std::size_t>(pick.totalRanking[r])] = true;

@@ -42,8 +42,8 @@ private:
     // y was in draw j + 1.
     int follows(int t, int x, int y) const
     {
-        const auto slots = static_cast<std::size_t>(totalNumbers_) + 1;
-        return follows_[(static_cast<std::size_t>(t) * slots + static_cast<std::size_t>(x)) * slots
+        const auto entries = static_cast<std::size_t>(totalNumbers_) + 1;
+        return follows_[(static_cast<std::size_t>(t) * entries + static_cast<std::size_t>(x)) * entries
                         + static_cast<std::size_t>(y)];
     }
 
