@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +109,15 @@ std::optional<std::vector<int>> Tfrmganzhi::generate()
     const int stem = stemIndex(edttiangan->text().toStdString()).value_or(reckoned->stem);
     const int branch = branchIndex(edtdizhi->text().toStdString()).value_or(reckoned->branch);
     return patternNumbers(digitPattern(stem, branch, additional()), profile().totalNumbers);
+}
+
+void Tfrmganzhi::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        btngen->click();
+        return;
+    }
+    RecommendWindow::keyPressEvent(event);
 }
 
 } // namespace pickora::ui

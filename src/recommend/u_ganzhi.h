@@ -23,6 +23,8 @@ protected:
     Backtest computeBacktest() const override;
     std::optional<std::vector<int>> generate() override;
     void targetChanged() override;
+    // Enter anywhere in the window presses the default button "生成号码".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -355,7 +356,9 @@ TEST(StemsBranchesWindow, DatesStemsBranchesAndRefusals)
     EXPECT_EQ(date->text(), u"2001-05-01"_s);
     EXPECT_EQ(stem->text(), u"甲"_s);
     EXPECT_EQ(branch->text(), u"子"_s);
-    click(w, u"btngen"_s);
+    // "生成号码" is the default button: Enter presses it.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &enter);
     EXPECT_EQ(output(w), u"1050101期推荐投注号码：2 4 5 7 9 10 "_s);
     const ui::TextTableModel& m = grid(w);
     EXPECT_EQ(m.rows().front(), (QStringList{u"1050101"_s, u"02 04 09 "_s, u"2 4 5 7 9 10 "_s, u"3"_s}));
