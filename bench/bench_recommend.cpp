@@ -25,6 +25,7 @@
 #include "store/draw_history.h"
 #include "store/lottery_schema.h"
 #include "store/random_source.h"
+#include "store/store_error.h"
 #include "store/u_datamod.h"
 #include "store/u_public.h"
 
@@ -68,10 +69,7 @@ QString databaseFile()
 struct OpenLottery {
     explicit OpenLottery(const QString& file) : datamod(file), store(datamod, random)
     {
-        store.profile.name = kLottery.toStdString();
-        store.openDrawStore();
-        store.loadDrawHistory();
-        store.lotteryOpen = true;
+        store.openLottery({.name = kLottery.toStdString()});
     }
     Tdatamod datamod;
     ClockSeededRandom random;
@@ -87,13 +85,13 @@ std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
             return nullptr;
         }
         auto open = std::make_unique<OpenLottery>(file);
-        if (open->store.history.count() != kRetainedDraws) {
+        if (open->store.history().count() != kRetainedDraws) {
             state.SkipWithError("the lottery does not hold the retained draws");
             return nullptr;
         }
         return open;
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+    } catch (const StoreError& error) {
+        state.SkipWithError(error.what());
     }
     return nullptr;
 }
@@ -105,7 +103,7 @@ void BM_RecommendBacktest(benchmark::State& state)
     const auto opened = openLottery(state);
     if (!opened)
         return;
-    const DrawHistory& h = opened->store.history;
+    const DrawHistory& h = opened->store.history();
     const int n = h.totalNumbers;
     const int k = h.pickCount;
     const bool slowest = state.range(1) == 1;

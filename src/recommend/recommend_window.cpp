@@ -53,7 +53,7 @@ QGridLayout* chartWithBox(QWidget* chart, QCheckBox* box)
 
 bool RecommendWindow::historyAvailable(const DrawStore& store, QWidget* parent)
 {
-    if (store.history.count() > 0)
+    if (store.history().count() > 0)
         return true;
     dialogs::warning(parent, u"当前彩票还没有开奖数据，无法推荐选号！请先添加或下载开奖数据。"_s);
     return false;
@@ -154,9 +154,9 @@ RecommendWindow::RecommendWindow(RecommendMethod method, const DrawStore& store,
     }
 }
 
-const DrawHistory& RecommendWindow::history() const { return store_.history; }
+const DrawHistory& RecommendWindow::history() const { return store_.history(); }
 
-const LotteryProfile& RecommendWindow::profile() const { return store_.profile; }
+const LotteryProfile& RecommendWindow::profile() const { return store_.profile(); }
 
 QComboBox* RecommendWindow::addNumberList(const QString& name, int from, int to, int defaultValue)
 {

@@ -18,20 +18,19 @@ void Tfrmmain::wireFilterMenu()
     const auto showTotalFilter = [this] {
         toolWindows_.show(u"Tfrmtotalfilt"_s, [this] { return new Tfrmtotalfilt(store_, this); });
     };
-    connect(menuItem(u"mnutotalfilt"_s), &QAction::triggered, this, showTotalFilter);
+    onMenuItem(u"mnutotalfilt"_s, showTotalFilter);
     connect(toolButton(u"tlbala"_s), &QToolButton::clicked, this, showTotalFilter);
 
     // The recommendation windows need at least one stored draw.
-    const auto wireRecommendation = [this](const QString& item, const QString& key, auto make) {
-        connect(menuItem(item), &QAction::triggered, this, [this, key, make] {
+    for (const MenuWindow& row : std::vector<MenuWindow>{
+             {u"mnusep"_s, u"Tfrmsep"_s, [this] { return new Tfrmsep(store_, this); }},
+             {u"mnuqingmi"_s, u"Tfrmqingmi"_s, [this] { return new Tfrmqingmi(store_, this); }},
+             {u"mnuganzhi"_s, u"Tfrmganzhi"_s, [this] { return new Tfrmganzhi(store_, this); }},
+             {u"mnusibu"_s, u"Tfrmsibu"_s, [this] { return new Tfrmsibu(store_, this); }}})
+        onMenuItem(row.item, [this, row] {
             if (RecommendWindow::historyAvailable(store_, this))
-                toolWindows_.show(key, make);
+                toolWindows_.show(row.windowClass, row.create);
         });
-    };
-    wireRecommendation(u"mnusep"_s, u"Tfrmsep"_s, [this] { return new Tfrmsep(store_, this); });
-    wireRecommendation(u"mnuqingmi"_s, u"Tfrmqingmi"_s, [this] { return new Tfrmqingmi(store_, this); });
-    wireRecommendation(u"mnuganzhi"_s, u"Tfrmganzhi"_s, [this] { return new Tfrmganzhi(store_, this); });
-    wireRecommendation(u"mnusibu"_s, u"Tfrmsibu"_s, [this] { return new Tfrmsibu(store_, this); });
 }
 
 } // namespace pickora::ui

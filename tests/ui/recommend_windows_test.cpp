@@ -63,7 +63,7 @@ struct OpenLottery : test::MainWindowFixture {
         window->menuItem(item.menu)->trigger();
         return qobject_cast<ui::RecommendWindow*>(window->toolWindows().find(item.window));
     }
-    const DrawHistory& history() const { return store->history; }
+    const DrawHistory& history() const { return store->history(); }
 };
 
 // The worked examples' six draws (the first three stored numbers form the analysed draw).
