@@ -3,6 +3,7 @@
 
 #include "acquire/u_download2.h"
 #include "acquire/u_download3.h"
+#include "acquire/u_import.h"
 #include "shell/u_main.h"
 #include "store/u_public.h"
 
@@ -19,6 +20,15 @@ void Tfrmmain::wireDownloadMenu()
         window.exec();
     };
     connect(menuItem(u"mnudownload"_s), &QAction::triggered, this, mnudownloadClick);
+
+    // "导入开奖号码(&I)": into the open lottery, which is reloaded, or into a chosen one.
+    const auto mnuimportClick = [this] {
+        Tfrmimport window(folder_, &store_, {}, this);
+        window.exec();
+        if (window.importedCount() > 0 && store_.lotteryOpen)
+            tabmainChange();
+    };
+    connect(menuItem(u"mnuimport"_s), &QAction::triggered, this, mnuimportClick);
 }
 
 void Tfrmmain::quickDownload()
