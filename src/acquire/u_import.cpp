@@ -196,8 +196,8 @@ Tfrmimport::Tfrmimport(ProgramFolder folder, DrawStore* store, const QString& lo
     // The open lottery's table, or one of the database's lotteries.
     try {
         connection_.open(folder_.databaseFile());
-        if (store_ != nullptr && store_->lotteryOpen) {
-            comcaipiao->addItem(QString::fromStdString(store_->profile.name));
+        if (store_ != nullptr && store_->lotteryOpen()) {
+            comcaipiao->addItem(QString::fromStdString(store_->profile().name));
             comcaipiao->setEnabled(false);
         } else {
             for (const QString& table : connection_.tableNames())
@@ -344,15 +344,15 @@ void Tfrmimport::btnimportClick()
 
 void Tfrmimport::reloadOpenLottery()
 {
-    if (store_ == nullptr || !store_->lotteryOpen || QString::fromStdString(store_->profile.name) != chosenLottery())
+    if (store_ == nullptr || !store_->lotteryOpen()
+        || QString::fromStdString(store_->profile().name) != chosenLottery())
         return;
     try {
-        store_->openDrawStore();
-        store_->loadDrawHistory();
-    } catch (const db::DbError& e) {
-        dialogs::error(this, e.message());
-    } catch (const DrawDataError& e) {
-        dialogs::error(this, QString::fromStdString(e.what()));
+        const LotteryProfile profile = store_->profile();
+        store_->openLottery(profile);
+    } catch (const StoreError& e) {
+        // The store is closed again; the draws stay imported.
+        dialogs::error(this, QString::fromUtf8(e.what()));
     }
 }
 

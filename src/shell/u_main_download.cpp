@@ -19,21 +19,26 @@ void Tfrmmain::wireDownloadMenu()
         Tfrmdownload2 window(folder_, downloads_, this);
         window.exec();
     };
-    connect(menuItem(u"mnudownload"_s), &QAction::triggered, this, mnudownloadClick);
+    onMenuItem(u"mnudownload"_s, mnudownloadClick);
 
     // "导入开奖号码(&I)": into the open lottery, which is reloaded, or into a chosen one.
     const auto mnuimportClick = [this] {
         Tfrmimport window(folder_, &store_, {}, this);
         window.exec();
-        if (window.importedCount() > 0 && store_.lotteryOpen)
+        if (window.importedCount() == 0)
+            return;
+        // The open lottery was reloaded: show it again, or tidy up if the reload failed.
+        if (store_.lotteryOpen())
             tabmainChange();
+        else
+            mnucloseClick();
     };
-    connect(menuItem(u"mnuimport"_s), &QAction::triggered, this, mnuimportClick);
+    onMenuItem(u"mnuimport"_s, mnuimportClick);
 }
 
 void Tfrmmain::quickDownload()
 {
-    Tfrmdownload3 window(folder_, downloads_, QString::fromStdString(store_.profile.name), this);
+    Tfrmdownload3 window(folder_, downloads_, QString::fromStdString(store_.profile().name), this);
     window.exec();
 }
 

@@ -282,7 +282,7 @@ TEST(Import, MenuItemImportsIntoTheOpenLotteryAndReloadsIt)
     EXPECT_EQ(items.indexOf(item), items.indexOf(download) + 1);
 
     m.openLottery(kGuangdong);
-    ASSERT_EQ(m.store->history.count(), 1);
+    ASSERT_EQ(m.store->history().count(), 1);
     bool onlyTheOpenLottery = false;
     test::whenModal([&](QWidget* modal) {
         auto* box = modal->findChild<QComboBox*>(u"comcaipiao"_s);
@@ -294,9 +294,9 @@ TEST(Import, MenuItemImportsIntoTheOpenLotteryAndReloadsIt)
     });
     item->trigger();
     EXPECT_TRUE(onlyTheOpenLottery);
-    EXPECT_TRUE(m.store->lotteryOpen);
-    EXPECT_EQ(m.store->history.count(), 3);
-    EXPECT_EQ(m.store->history.draws.back().issue, 24061203);
+    EXPECT_TRUE(m.store->lotteryOpen());
+    EXPECT_EQ(m.store->history().count(), 3);
+    EXPECT_EQ(m.store->history().draws.back().issue, 24061203);
 
     // With no lottery open, any lottery of the catalogue can be chosen.
     w.mnucloseClick();
