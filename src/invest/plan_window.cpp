@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -72,14 +74,42 @@ QPushButton* PlanWindow::addButton(const char* name, const QString& caption)
     return button;
 }
 
-void PlanWindow::finishLayout()
+void PlanWindow::finishLayout(const QStringList& headers)
 {
     side_->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grdjihua, 1);
     layout->addLayout(side_);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+
+    // Wide enough that every column shows its whole header, never wider than a small screen.
+    int columns = 0;
+    for (const QString& header : headers)
+        columns += headerWidth(header);
+    const QMargins margins = layout->contentsMargins();
+    const int wanted = columns + 20 + 4 + layout->spacing() + side_->sizeHint().width()
+                       + margins.left() + margins.right();
+    resize(std::clamp(wanted, 630, 1000), 480);
+
+    // Each plan window opens a step below and to the right of those opened before it.
+    int earlier = 0;
+    if (parentWidget())
+        for (const PlanWindow* other :
+             parentWidget()->findChildren<PlanWindow*>(Qt::FindDirectChildrenOnly))
+            earlier += other != this;
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        QPoint topLeft = area.center() - rect().center() + QPoint(30, 30) * earlier;
+        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
+        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        move(topLeft);
+    }
+}
+
+int PlanWindow::headerWidth(const QString& header) const
+{
+    // The header's text with the section's padding on both sides.
+    const QFontMetrics metrics(grdjihua->horizontalHeader()->font());
+    return metrics.horizontalAdvance(header) + 2 * grdjihua->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
 }
 
 std::optional<qint64> PlanWindow::readField(QLineEdit* edit)
@@ -135,9 +165,11 @@ void PlanWindow::applyColumnWidths()
     const int columns = model_->columnCount();
     if (columns == 0)
         return;
+    // The columns share the grid's width, but none is narrower than its header's text.
     const int width = (grdjihua->width() - 20) / columns;
     for (int c = 0; c < columns; ++c)
-        grdjihua->setColumnWidth(c, std::max(30, width));
+        grdjihua->setColumnWidth(
+            c, std::max({30, width, headerWidth(model_->headerData(c, Qt::Horizontal).toString())}));
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)

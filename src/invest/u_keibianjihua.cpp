@@ -36,7 +36,7 @@ Tfrmkeibianjihua::Tfrmkeibianjihua(ProgramFolder folder, QWidget* parent)
     connect(btnload, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnloadClick);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnprintClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmkeibianjihua::btncloseClick);
-    finishLayout();
+    finishLayout(variablePlanHeaders());
 }
 
 QStringList Tfrmkeibianjihua::settingsTexts() const
@@ -80,6 +80,10 @@ void Tfrmkeibianjihua::btnjisuanClick()
     const auto days = readField(edtdays);
     if (!days)
         return;
+    if (*days < 1) {
+        dialogs::error(this, u"投注期数必须大于 0！"_s);
+        return;
+    }
     if (static_cast<std::int64_t>(table_.size()) >= *days) {
         dialogs::information(this, u"投资期限已满%1天!"_s.arg(*days));
         return;
