@@ -1,5 +1,7 @@
 #include "analysis/trend_search.h"
 
+#include "analysis/indicator_view_logic.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -64,7 +66,7 @@ OccurringRange occurringRange(IndicatorKind kind, int n, int k)
 std::optional<std::string> checkSearchSettings(const SearchSettings& s, int drawCount, int n, int k)
 {
     if (drawCount < 1)
-        return "没有开奖数据，无法搜索！请先用《数据下载》或《数据添加》录入开奖号码。";
+        return kNoDrawsHint;
     if (!s.lowerTicked && !s.upperTicked)
         return "请至少勾选一个条件（" + lowerCaption(s.kind) + " 或 " + upperCaption(s.kind) + "）！";
     if (s.runLength < 1 || s.runLength > drawCount)

@@ -15,6 +15,7 @@
 #include "store/program_folder.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTabBar;
 class QToolBar;
@@ -108,6 +109,9 @@ private:
                      std::function<void()> handler = {});
     QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
                                std::function<void()> handler = {});
+    // The status bar's notes: the trend mode while it is "变幻走势", and the demo database.
+    void updateTrendModeNote();
+    void updateDemoNote();
     void placeTabStrip();
     void placeAdvertStrip();
     void showOpenedLottery(const QString& caption);
@@ -136,6 +140,8 @@ private:
     AdvertStrip* pan = nullptr;
     QToolButton* tlbdata = nullptr;
     QToolButton* tlbexit = nullptr;
+    QLabel* lblmode = nullptr;
+    QLabel* lbldemo = nullptr;
 };
 
 } // namespace pickora::ui

@@ -79,6 +79,8 @@ void Tfrmmain::showStandardTrend()
     }
     ensureTotalFilter(toolWindows_, store_, this)->setBallPicking(true);
     refreshView(false);
+    // The last search's line spoke of a transform no longer shown.
+    statusBar()->clearMessage();
 }
 
 void Tfrmmain::showTransformedTrend()
@@ -168,7 +170,8 @@ void Tfrmmain::tlbyilouClick()
         }
     }
     if (!found) {
-        // Stopped: the last trial stays in force, as after a press of "变幻走势".
+        // Stopped: a fresh transform is built and shown, as after a press of "变幻走势" (the
+        // trials were never built whole).
         store_.transformedMode = true;
         store_.loadTransformedHistory();
     }

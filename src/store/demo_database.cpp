@@ -39,6 +39,11 @@ int fillDatabase(const QString& file)
     connection.beginTransaction();
     int rows = 0;
     try {
+        connection.exec(u"CREATE TABLE %1 (%2 TEXT)"_s.arg(
+            db::quoteIdentifier(QString::fromUtf16(kDemoMarkerTable)), db::quoteIdentifier(u"说明"_s)));
+        connection.exec(u"INSERT INTO %1 VALUES (?)"_s.arg(
+                            db::quoteIdentifier(QString::fromUtf16(kDemoMarkerTable))),
+                        {u"这些开奖号码是程序生成的模拟数据，不是真实的开奖结果。"_s});
         for (qsizetype i = 0; i < lotteries.size(); ++i) {
             const DemoLottery& demo = kDemoLotteries[i];
             const QString insert =
@@ -66,6 +71,19 @@ int fillDatabase(const QString& file)
 }
 
 } // namespace
+
+bool isDemoDatabase(const QString& file)
+{
+    if (!QFileInfo::exists(file))
+        return false;
+    try {
+        db::DbConnection connection(u"demo-check"_s);
+        connection.open(file);
+        return connection.tableNames().contains(QString::fromUtf16(kDemoMarkerTable));
+    } catch (const db::DbError&) {
+        return false;
+    }
+}
 
 int createDemoDatabase(const QString& file)
 {
