@@ -169,7 +169,7 @@ void PlanWindow::applyColumnWidths()
     const int width = (grdjihua->width() - 20) / columns;
     for (int c = 0; c < columns; ++c)
         grdjihua->setColumnWidth(
-            c, std::max({30, width, headerWidth(model_->headerData(c, Qt::Horizontal).toString())}));
+            c, std::max({30, width, headerWidth(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString())}));
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
