@@ -9,10 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <algorithm>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
@@ -81,14 +80,16 @@ void PlanWindow::finishLayout(const QStringList& headers)
     layout->addWidget(grdjihua, 1);
     layout->addLayout(side_);
 
-    // Wide enough that every column shows its whole header, never wider than a small screen.
+    // The empty grid already shows its header row; the window opens wide enough for every
+    // header to show whole (up to a small screen), beside the room kept for the scroll bar.
+    model_->setTable(headers, {});
     int columns = 0;
-    for (const QString& header : headers)
-        columns += headerWidth(header);
-    const QMargins margins = layout->contentsMargins();
-    const int wanted = columns + 20 + 4 + layout->spacing() + side_->sizeHint().width()
-                       + margins.left() + margins.right();
-    resize(std::clamp(wanted, 630, 1000), 480);
+    for (int c = 0; c < model_->columnCount(); ++c)
+        columns += grdjihua->horizontalHeader()->sectionSizeHint(c);
+    layout->activate();
+    const int room = grdjihua->width() - 2 * grdjihua->frameWidth() - 20;
+    if (columns > room)
+        resize(std::min(1000, width() + columns - room), height());
 
     // Each plan window opens a step below and to the right of those opened before it.
     int earlier = 0;
@@ -103,13 +104,6 @@ void PlanWindow::finishLayout(const QStringList& headers)
         topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
         move(topLeft);
     }
-}
-
-int PlanWindow::headerWidth(const QString& header) const
-{
-    // The header's text with the section's padding on both sides.
-    const QFontMetrics metrics(grdjihua->horizontalHeader()->font());
-    return metrics.horizontalAdvance(header) + 2 * grdjihua->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
 }
 
 std::optional<qint64> PlanWindow::readField(QLineEdit* edit)
@@ -162,14 +156,20 @@ std::vector<QStringList> PlanWindow::gridRows() const { return model_->rows(); }
 
 void PlanWindow::applyColumnWidths()
 {
+    // Every column is at least as wide as its header; the room left over (the grid's width less
+    // 20 for the scroll bar) is shared out equally.
     const int columns = model_->columnCount();
     if (columns == 0)
         return;
-    // The columns share the grid's width, but none is narrower than its header's text.
-    const int width = (grdjihua->width() - 20) / columns;
+    std::vector<int> widths;
+    int used = 0;
+    for (int c = 0; c < columns; ++c) {
+        widths.push_back(std::max(30, grdjihua->horizontalHeader()->sectionSizeHint(c)));
+        used += widths.back();
+    }
+    const int spare = std::max(0, grdjihua->width() - 2 * grdjihua->frameWidth() - 20 - used);
     for (int c = 0; c < columns; ++c)
-        grdjihua->setColumnWidth(
-            c, std::max({30, width, headerWidth(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString())}));
+        grdjihua->setColumnWidth(c, widths[static_cast<std::size_t>(c)] + spare / columns);
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)

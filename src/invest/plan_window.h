@@ -70,7 +70,6 @@ protected:
 
 private:
     void applyColumnWidths();
-    int headerWidth(const QString& header) const;
     ProgramFolder folder_;
     QVBoxLayout* side_ = nullptr;
     std::vector<std::pair<QLineEdit*, QString>> labels_; // each box with its label text
