@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "invest/plan_bounds.h"
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
 #include "widgets/dialogs.h"
@@ -65,7 +66,7 @@ QStringList Tfrmgudingjihua::settingsTexts() const
 void Tfrmgudingjihua::btnalaClick()
 {
     const auto settings = readSettings();
-    if (!settings || !accept(checkPlanSettings(*settings)))
+    if (!settings || !accept(checkPlanInputs(*settings)))
         return;
     const auto result = generate(*settings);
     if (!result)

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "invest/plan_bounds.h"
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
 #include "widgets/dialogs.h"
@@ -103,7 +104,7 @@ void Tfrmkeibianjihua::btnjisuanClick()
         return;
     // The unit stake box plays no part here: the stake follows from the bets.
     s.unitStake = 1;
-    if (!accept(checkPlanSettings(s)) || !accept(checkBetCount(*bets)))
+    if (!accept(checkPlanInputs(s, false)) || !accept(checkBetInput(*bets, s)))
         return;
     const auto row = variablePeriod(s, table_, *bets);
     if (!row) {
