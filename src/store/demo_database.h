@@ -18,6 +18,9 @@ inline constexpr char16_t kDemoNote[] = u"演示数据（模拟开奖，非真�
 // Whether `file` is a demo database (holds the marker table); false for a missing or unreadable
 // file.
 bool isDemoDatabase(const QString& file);
+// Adds the marker to an existing database of demo draws (one made before databases carried it);
+// nothing when it is there already. Throws db::DbError.
+void markAsDemoDatabase(const QString& file);
 
 // Creates the database `file`, which must not exist yet, holding the demo draws. It is built and
 // filled under another name and renamed at the end, so no half-made database is ever found.

@@ -206,4 +206,14 @@ TEST(ScreenFit, DemoDatabaseIsNamedWhileOpen)
         EXPECT_EQ(note->text(), u"演示数据（模拟开奖，非真实结果）"_s);
     }
     EXPECT_FALSE(isDemoDatabase(u"/no/such/file.db"_s));
+
+    // A demo database made before the marker existed gets it, once.
+    test::TempProgramFolder older;
+    older.createDatabase();
+    const QString file = older.folder().databaseFile();
+    ASSERT_FALSE(isDemoDatabase(file));
+    markAsDemoDatabase(file);
+    markAsDemoDatabase(file);
+    EXPECT_TRUE(isDemoDatabase(file));
+    EXPECT_EQ(older.rowCount(QString::fromUtf16(kDemoMarkerTable)), 1);
 }
