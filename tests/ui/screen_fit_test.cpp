@@ -17,6 +17,7 @@
 #include "analysis/indicator_view_logic.h"
 #include "analysis/u_code.h"
 #include "analysis/u_sercanshu.h"
+#include "widgets/bar_chart.h"
 #include "store/demo_database.h"
 #include "ui/ui_fixture.h"
 
@@ -91,6 +92,26 @@ TEST(ScreenFit, EveryTabFitsA1024By768WindowAndItsCaptionsAreReadable)
         }
     }
     EXPECT_EQ(w.width(), 1024) << "the window never grows by itself";
+}
+
+TEST(ScreenFit, ARedrawnChartLooksLikeAFreshOne)
+{
+    // A view redraws its chart on every mode switch (the compound search does so for every
+    // transform): what was drawn before must leave no axis behind.
+    const std::vector<ui::BarSeriesData> before = {{u"1区号码数"_s, Qt::red, {3, 0, 1}, true}};
+    const std::vector<ui::BarSeriesData> after = {{u"1区号码数"_s, Qt::red, {1, 2, 1}, true}};
+    ui::BarChart redrawn(u"最近各期区间图表"_s);
+    ui::BarChart fresh(u"最近各期区间图表"_s);
+    for (ui::BarChart* chart : {&redrawn, &fresh}) {
+        chart->resize(500, 300);
+        chart->show();
+    }
+    redrawn.showBars({u"3"_s, u"0"_s, u"1"_s}, before, false);
+    QApplication::processEvents();
+    redrawn.showBars({u"1"_s, u"2"_s, u"1"_s}, after, false);
+    fresh.showBars({u"1"_s, u"2"_s, u"1"_s}, after, false);
+    QApplication::processEvents();
+    EXPECT_EQ(redrawn.grab().toImage(), fresh.grab().toImage());
 }
 
 TEST(ScreenFit, SearchSettingsShowBothCaptionsWhole)
