@@ -169,8 +169,8 @@ void Tfrmqujian::drawChart()
             s.values << computation_.rows[static_cast<std::size_t>(i)].counts[static_cast<std::size_t>(z)];
         series.push_back(std::move(s));
     }
-    // Each bar is labelled with its count, not its issue; the axis shows the labels of the
-    // first series drawn.
+    // Each bar is labelled with its count, not with its issue number; the axis shows the
+    // labels of the first series drawn.
     QStringList categories;
     const auto labelled = std::find_if(series.begin(), series.end(),
                                        [](const BarSeriesData& s) { return s.visible; });
