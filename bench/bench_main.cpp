@@ -96,8 +96,7 @@ QString freshWorkingCopy()
 struct OpenLottery {
     explicit OpenLottery(const QString& file) : datamod(file), store(datamod, random)
     {
-        store.profile.name = kLotteryUtf8;
-        store.drawPosition = DrawPosition::Middle;
+        store.setDrawPosition(DrawPosition::Middle);
     }
     Tdatamod datamod;
     ClockSeededRandom random;
@@ -115,17 +114,15 @@ std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
     }
     auto open = std::make_unique<OpenLottery>(file);
     try {
-        open->store.openDrawStore();
-        open->store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+        open->store.openLottery({.name = kLotteryUtf8});
+    } catch (const StoreError& error) {
+        state.SkipWithError(error.what());
         return nullptr;
     }
-    if (open->store.history.count() != kRetainedDraws) {
+    if (open->store.history().count() != kRetainedDraws) {
         state.SkipWithError("the opened lottery does not hold the retained draws");
         return nullptr;
     }
-    open->store.lotteryOpen = true;
     return open;
 }
 
@@ -152,7 +149,7 @@ void BM_OpenLottery(benchmark::State& state)
             state.SkipWithError(error.what());
             break;
         }
-        if (open->store.history.count() != kRetainedDraws) {
+        if (open->store.history().count() != kRetainedDraws) {
             state.SkipWithError("the opened lottery does not hold the retained draws");
             break;
         }
@@ -172,7 +169,7 @@ void BM_LoadTransformedHistory(benchmark::State& state)
     OpenLottery& open = *opened;
     for (auto _ : state) {
         open.store.loadTransformedHistory();
-        benchmark::DoNotOptimize(open.store.transformed.nextIndex);
+        benchmark::DoNotOptimize(open.store.transformed().nextIndex);
     }
 }
 BENCHMARK(BM_LoadTransformedHistory)
@@ -255,7 +252,7 @@ void BM_SearchTrial(benchmark::State& state)
     std::int64_t stops = 0;
     for (auto _ : state) {
         const TransformParameters trial = store.drawTransformParameters();
-        const std::vector<Draw> newest = transformNewest(store.history.draws, 11, 3,
+        const std::vector<Draw> newest = transformNewest(store.history().draws, 11, 3,
                                                          trial.permutation, trial.windowLength,
                                                          settings.runLength);
         const std::vector<float> values
@@ -307,7 +304,7 @@ void BM_TotalFilterMillionBets(benchmark::State& state)
     for (auto _ : state) {
         filter.btnloadClick();
         // Bets repeating the line before them are dropped: a few hundred of a million.
-        if (open.store.combinations.entries.size() < 990'000) {
+        if (open.store.combinations().entries.size() < 990'000) {
             state.SkipWithError(qPrintable(u"the bet file did not load: "_s + quietDialogs->lastMessage));
             break;
         }

@@ -104,12 +104,12 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
     layout->addLayout(left);
     layout->addLayout(right, 1);
 
-    const int drawCount = store.history.count();
+    const int drawCount = store.history().count();
     window_ = initialWindow(drawCount);
     fillPeriodWindowList(comzuijingqishu, drawCount, window_);
     for (int z = 1; z <= kMaxZones; ++z)
         comqujian->addItem(QString::number(z));
-    zones_ = std::clamp(store.profile.pickCount, 1, kMaxZones);
+    zones_ = std::clamp(store.profile().pickCount, 1, kMaxZones);
     comqujian->setCurrentIndex(zones_ - 1);
 
     connect(comzuijingqishu, &QComboBox::currentIndexChanged, this,
@@ -120,12 +120,17 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
     backOnPicture(this);
     compute(false);
     drawChart();
+    // "标准走势", "变幻走势" and the searches replace the rows: the view computes again from them.
+    connect(&store, &DrawStore::rowsChanged, this, [this] {
+        compute(store_.transformedMode());
+        drawChart();
+    });
 }
 
 void Tfrmqujian::compute(bool transformed)
 {
-    const std::vector<Draw>& draws = transformed ? store_.transformed.draws : store_.history.draws;
-    computation_ = computeIntervals(draws, store_.profile.totalNumbers, store_.profile.pickCount,
+    const std::vector<Draw>& draws = transformed ? store_.transformed().draws : store_.history().draws;
+    computation_ = computeIntervals(draws, store_.profile().totalNumbers, store_.profile().pickCount,
                                     zones_);
     computedWindow_ = window_;
     QStringList headers{u"记录期号"_s, u"开奖号码"_s};
@@ -191,7 +196,7 @@ void Tfrmqujian::comqujianChange(int index)
 
 void Tfrmqujian::comzuijingqishuChange(int index)
 {
-    window_ = windowFromItem(index, store_.history.count());
+    window_ = windowFromItem(index, store_.history().count());
 }
 
 void Tfrmqujian::btntongjiClick()

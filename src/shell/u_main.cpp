@@ -29,6 +29,7 @@
 #include "analysis/u_yilou.h"
 #include "shell/advert_strip.h"
 #include "widgets/dialogs.h"
+#include "widgets/long_loop.h"
 #include "shell/u_index.h"
 #include "store/demo_database.h"
 #include "store/draw_history.h"
@@ -114,6 +115,10 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     wireFilterMenu();
     wireWheelMenu();
     wireTrendButtons();
+    // An item whose window is not there yet stays disabled rather than doing nothing.
+    for (const auto& [name, action] : menuItems_)
+        if (!wiredItems_.contains(name))
+            action->setEnabled(false);
     pan = new AdvertStrip(folder_.root(), imageback);
 
     lblmode = new QLabel(this);
@@ -140,8 +145,8 @@ Tfrmmain::~Tfrmmain()
 
 void Tfrmmain::updateTrendModeNote()
 {
-    const bool transformed = store_.lotteryOpen && store_.transformedMode;
-    toolButton(u"tlbbiaozhun"_s)->setChecked(store_.lotteryOpen && !transformed);
+    const bool transformed = store_.lotteryOpen() && store_.transformedMode();
+    toolButton(u"tlbbiaozhun"_s)->setChecked(store_.lotteryOpen() && !transformed);
     toolButton(u"tlbbianwan"_s)->setChecked(transformed);
     lblmode->setText(transformed ? u"变幻走势：各视图显示的是变幻后的号码（按“标准走势”恢复）"_s
                                  : QString());
@@ -152,7 +157,7 @@ void Tfrmmain::updateDemoNote() { lbldemo->setVisible(isDemoDatabase(folder_.dat
 
 void Tfrmmain::FormCreate()
 {
-    store_.drawPosition = DrawPosition::Front;
+    store_.setDrawPosition(DrawPosition::Front);
     updateDemoNote();
     pan->start(advertServer_);
     const QString background = folder_.backgroundPicture();
@@ -168,10 +173,22 @@ QAction* Tfrmmain::addItem(QMenu* menu, const char* name, const QString& caption
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1StringView(name));
-    if (handler)
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     menuItems_[action->objectName()] = action;
+    if (handler)
+        onMenuItem(action->objectName(), std::move(handler));
     return action;
+}
+
+void Tfrmmain::onMenuItem(const QString& item, std::function<void()> handler)
+{
+    connect(menuItem(item), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    wiredItems_.insert(item);
+}
+
+void Tfrmmain::wireWindows(const std::vector<MenuWindow>& table)
+{
+    for (const MenuWindow& row : table)
+        onMenuItem(row.item, [this, row] { toolWindows_.show(row.windowClass, row.create); });
 }
 
 void Tfrmmain::buildMenus()
@@ -218,11 +235,9 @@ void Tfrmmain::buildMenus()
         const QByteArray name = kFilterItems.at(i).toLatin1();
         addItem(filter, name.constData(), filterCaptions.at(i));
     }
-    connect(menuItem(u"mnupiantai"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmpiantai"_s, [this] { return new Tfrmpiantai(store_, this); });
-    });
-    connect(menuItem(u"mnuyilou"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmyilou"_s, [this] { return new Tfrmyilou(store_, this); });
+    wireWindows({
+        {u"mnupiantai"_s, u"Tfrmpiantai"_s, [this] { return new Tfrmpiantai(store_, this); }},
+        {u"mnuyilou"_s, u"Tfrmyilou"_s, [this] { return new Tfrmyilou(store_, this); }},
     });
 
     QMenu* invest = bar->addMenu(u"投资管理(&M)"_s);
@@ -337,14 +352,16 @@ QString Tfrmmain::quickDrawCaption(const QString& name, const QString& position)
     return kTitle + u"《"_s + name + position + u"》"_s;
 }
 
+bool Tfrmmain::searching() const { return LongLoop::runningIn(this) != nullptr; }
+
 void Tfrmmain::updateMenuState()
 {
-    if (searching_)
+    if (searching())
         return; // the search keeps everything but its own button locked
-    const bool open = store_.lotteryOpen;
+    const bool open = store_.lotteryOpen();
     for (const QStringList* names : {&kAnalysisItems, &kFilterItems})
         for (const QString& name : *names)
-            menuItems_.at(name)->setEnabled(open);
+            menuItems_.at(name)->setEnabled(open && wiredItems_.contains(name));
     for (const QString& name : kLotteryToolButtons)
         toolButtons_.at(name)->setEnabled(open);
 }
@@ -398,7 +415,7 @@ void Tfrmmain::closeViews()
 void Tfrmmain::tabmainChange()
 {
     closeViews();
-    if (!store_.lotteryOpen)
+    if (!store_.lotteryOpen())
         return;
     const auto it = viewFactories_.find(tabmain->currentIndex());
     if (it == viewFactories_.end())
@@ -449,7 +466,7 @@ void Tfrmmain::mnuopenClick()
         catalogue_ = new Tfrmindex(store_, this);
         connect(catalogue_, &Tfrmindex::lotteryOpened, this, [this](const QString& position) {
             showOpenedLottery(
-                openedCaption(QString::fromStdString(store_.profile.name), position));
+                openedCaption(QString::fromStdString(store_.profile().name), position));
         });
     }
     catalogue_->exec();
@@ -461,7 +478,7 @@ void Tfrmmain::mnuopenClick()
 void Tfrmmain::tlbdataClick()
 {
     // Before the first open there is no lottery to refresh: let the player choose one.
-    if (store_.profile.name.empty()) {
+    if (store_.profile().name.empty()) {
         mnuopenClick();
         return;
     }
@@ -470,23 +487,18 @@ void Tfrmmain::tlbdataClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
     try {
-        store_.lotteryOpen = true;
-        store_.openDrawStore();
-        store_.loadDrawHistory();
-    } catch (const db::DbError& e) {
-        failure = e.message();
-    } catch (const DrawDataError& e) {
-        failure = QString::fromStdString(e.what());
+        store_.openLottery(store_.profile());
+    } catch (const StoreError& e) {
+        failure = QString::fromUtf8(e.what());
     }
     QApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) {
-        store_.closeDrawStore();
         updateMenuState();
         dialogs::error(this, failure);
         return;
     }
-    const QString position = QString::fromUtf8(positionText(store_.drawPosition).data());
-    showOpenedLottery(quickDrawCaption(QString::fromStdString(store_.profile.name), position));
+    const QString position = QString::fromUtf8(positionText(store_.drawPosition()).data());
+    showOpenedLottery(quickDrawCaption(QString::fromStdString(store_.profile().name), position));
 }
 
 void Tfrmmain::tlbyansiClick()

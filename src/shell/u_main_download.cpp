@@ -18,12 +18,12 @@ void Tfrmmain::wireDownloadMenu()
         Tfrmdownload2 window(folder_, downloads_, this);
         window.exec();
     };
-    connect(menuItem(u"mnudownload"_s), &QAction::triggered, this, mnudownloadClick);
+    onMenuItem(u"mnudownload"_s, mnudownloadClick);
 }
 
 void Tfrmmain::quickDownload()
 {
-    Tfrmdownload3 window(folder_, downloads_, QString::fromStdString(store_.profile.name), this);
+    Tfrmdownload3 window(folder_, downloads_, QString::fromStdString(store_.profile().name), this);
     window.exec();
 }
 

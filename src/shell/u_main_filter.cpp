@@ -14,7 +14,7 @@ void Tfrmmain::wireFilterMenu()
     const auto showTotalFilter = [this] {
         toolWindows_.show(u"Tfrmtotalfilt"_s, [this] { return new Tfrmtotalfilt(store_, this); });
     };
-    connect(menuItem(u"mnutotalfilt"_s), &QAction::triggered, this, showTotalFilter);
+    onMenuItem(u"mnutotalfilt"_s, showTotalFilter);
     connect(toolButton(u"tlbala"_s), &QToolButton::clicked, this, showTotalFilter);
 }
 

@@ -4,6 +4,7 @@
 #include "invest/u_gudingjihua.h"
 #include "invest/u_jieduanjihua.h"
 #include "invest/u_keibianjihua.h"
+#include "invest/u_tozi.h"
 #include "shell/u_main.h"
 
 using namespace Qt::StringLiterals;
@@ -12,14 +13,13 @@ namespace pickora::ui {
 
 void Tfrmmain::wireInvestMenu()
 {
-    connect(menuItem(u"mnugudingjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); });
+    wireWindows({
+        {u"mnugudingjihua"_s, u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); }},
+        {u"mnujieduanjihua"_s, u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); }},
+        {u"mnukeibianjihua"_s, u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); }},
     });
-    connect(menuItem(u"mnujieduanjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); });
-    });
-    connect(menuItem(u"mnukeibianjihua"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); });
+    connect(menuItem(u"mnutozi"_s), &QAction::triggered, this, [this] {
+        toolWindows_.show(u"Tfrmtozi"_s, [this] { return new Tfrmtozi(store_, folder_, this); });
     });
 }
 

@@ -4,7 +4,7 @@
 
 #include "store/db_engine.h"
 #include "store/lottery_schema.h"
-#include "support/test_support.h"
+#include "support/temp_program_folder.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;

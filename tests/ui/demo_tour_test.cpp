@@ -38,7 +38,7 @@ TEST(DemoTour, OpensALotteryAndShowsEveryTabOnItsOwn)
 
     ASSERT_TRUE(finished);
     EXPECT_EQ(tour.tabsShown(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_TRUE(f.store->lotteryOpen) << "the tour ends with the lottery open for the player";
+    EXPECT_TRUE(f.store->lotteryOpen()) << "the tour ends with the lottery open for the player";
     EXPECT_TRUE(tour.captionsShown().first().contains(u"模拟开奖数据"_s));
     EXPECT_NE(w.findChild<ui::Tfrmabout*>(), nullptr);
     EXPECT_EQ(f.folder.rowCount(schema::numberTable(lottery)), 60) << "the tour changes no data";

@@ -7,6 +7,7 @@
 #include <QTcpServer>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "acquire/draw_download.h"
 #include "acquire/u_download2.h"
 #include "acquire/u_download3.h"
@@ -134,11 +135,11 @@ struct DownloadFixture {
     {
         ui::Tfrmdownload2 window(folder.folder(), state);
         test::whenModal([&](QWidget* modal) {
-            auto* box = modal->findChild<QComboBox*>(u"comdown"_s);
+            auto* box = test::child<QComboBox>(*modal, u"comdown"_s);
             box->setCurrentIndex(box->findText(choice));
             if (during)
                 during(window);
-            modal->findChild<QPushButton*>(u"btndown"_s)->click();
+            test::child<QPushButton>(*modal, u"btndown"_s)->click();
         });
         window.exec();
     }
@@ -159,20 +160,20 @@ TEST(Download, WindowsLookAndExitWithoutFetching)
     EXPECT_EQ(window.windowTitle(), u"数据下载"_s);
     EXPECT_EQ(window.size(), QSize(354, 74));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window.findChild<QLabel*>(u"lbltishi"_s)->text(), u"选择彩票："_s);
-    auto* box = window.findChild<QComboBox*>(u"comdown"_s);
+    EXPECT_EQ(test::child<QLabel>(window, u"lbltishi"_s)->text(), u"选择彩票："_s);
+    auto* box = test::child<QComboBox>(window, u"comdown"_s);
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     EXPECT_EQ(items, (QStringList{u"所有彩票"_s, kChongqing, kGuangdong, kJiangxi, kShandong}));
     EXPECT_EQ(box->currentIndex(), 0);
-    auto* start = window.findChild<QPushButton*>(u"btndown"_s);
+    auto* start = test::child<QPushButton>(window, u"btndown"_s);
     EXPECT_EQ(start->text(), u"开始下载"_s);
     EXPECT_TRUE(start->isDefault());
-    EXPECT_EQ(window.findChild<QPushButton*>(u"btnclose"_s)->text(), u"退出"_s);
-    EXPECT_TRUE(window.findChild<QLabel*>(u"lbltitle"_s)->isHidden());
+    EXPECT_EQ(test::child<QPushButton>(window, u"btnclose"_s)->text(), u"退出"_s);
+    EXPECT_TRUE(test::child<QLabel>(window, u"lbltitle"_s)->isHidden());
 
-    test::whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(u"btnclose"_s)->click(); });
+    test::whenModal([](QWidget* modal) { test::child<QPushButton>(*modal, u"btnclose"_s)->click(); });
     EXPECT_EQ(window.exec(), QDialog::Rejected);
     EXPECT_EQ(f.server.requestCount(), 0);
     EXPECT_TRUE(f.dialogs.messages.empty());
@@ -182,7 +183,7 @@ TEST(Download, WindowsLookAndExitWithoutFetching)
     EXPECT_EQ(quick.size(), QSize(354, 74));
     EXPECT_TRUE(quick.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(quick.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(quick.findChild<QLabel*>(u"lbltitle"_s)->text(), u"正在更新广东体彩11选5。。。"_s);
+    EXPECT_EQ(test::child<QLabel>(quick, u"lbltitle"_s)->text(), u"正在更新广东体彩11选5。。。"_s);
 }
 
 // Today's page is the fixture page holding draw 01 of 12 June 2010 (05 11 02 08 01).
@@ -293,7 +294,7 @@ TEST(Download, RefusedConnectionsAndAStalledServerEndInTimeWithTheWindowPainting
     QElapsedTimer clock;
     clock.start();
     f.download(kGuangdong, [&](ui::Tfrmdownload2& window) {
-        auto* title = window.findChild<QLabel*>(u"lbltitle"_s);
+        auto* title = test::child<QLabel>(window, u"lbltitle"_s);
         title->installEventFilter(&counter);
         // While the request hangs, a repaint asked for is carried out.
         QTimer::singleShot(300, &window, [&, title] {
@@ -343,21 +344,21 @@ TEST(Download, QuickDrawReadsTheListPagesFirstAndTheFeedAfterwards)
         server.serve(listPath(u"23"_s, d), listPage({}));
     const QString feedPath = u"/static/gd11x5/newlyopenlist.xml"_s;
     server.serve(feedPath, fixture(u"feed_gd11x5.xml"_s));
-    m.store->profile.name = kGuangdong.toStdString();
-    m.store->drawPosition = DrawPosition::Middle;
+    m.store->setProfile({.name = kGuangdong.toStdString()});
+    m.store->setDrawPosition(DrawPosition::Middle);
     m.dialogs.messages.clear();
 
     w.tlbdataClick();
     EXPECT_EQ(server.requestedPaths().size(), 10);
     EXPECT_FALSE(server.requestedPaths().contains(feedPath));
-    EXPECT_EQ(m.store->history.count(), 3);
+    EXPECT_EQ(m.store->history().count(), 3);
     EXPECT_EQ(w.windowTitle(), u"Karvo11选5Pickora《广东体彩11选5中三》"_s);
 
     w.tlbdataClick();
     EXPECT_EQ(server.requestedPaths().size(), 11);
     EXPECT_EQ(server.requestedPaths().back(), feedPath);
-    EXPECT_EQ(m.store->history.count(), 5);
-    EXPECT_TRUE(m.store->lotteryOpen);
+    EXPECT_EQ(m.store->history().count(), 5);
+    EXPECT_TRUE(m.store->lotteryOpen());
     const StoredRow fromFeed = storedRows(m.folder, kGuangdong).back();
     EXPECT_EQ(fromFeed.issue, u"10061205"_s);
     EXPECT_EQ(fromFeed.date, u"2010-06-12"_s);
@@ -367,8 +368,8 @@ TEST(Download, QuickDrawReadsTheListPagesFirstAndTheFeedAfterwards)
     // "数据下载(&D)" closes the lottery before its window opens.
     bool closedFirst = false;
     test::whenModal([&](QWidget* modal) {
-        closedFirst = qobject_cast<ui::Tfrmdownload2*>(modal) != nullptr && !m.store->lotteryOpen;
-        modal->findChild<QPushButton*>(u"btnclose"_s)->click();
+        closedFirst = qobject_cast<ui::Tfrmdownload2*>(modal) != nullptr && !m.store->lotteryOpen();
+        test::child<QPushButton>(*modal, u"btnclose"_s)->click();
     });
     w.menuItem(u"mnudownload"_s)->trigger();
     EXPECT_TRUE(closedFirst);

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "shell/record_set_model.h"
 #include "shell/u_data.h"
 #include "store/lottery_schema.h"
@@ -29,7 +30,7 @@ struct EditorFixture {
         editor = std::make_unique<ui::Tfrmdata>(folder.folder());
         editor->show();
     }
-    template <class T> T* child(const QString& name) const { return editor->findChild<T*>(name); }
+    template <class T> T* child(const QString& name) const { return test::child<T>(*editor, name); }
     void select(const QString& lottery) const
     {
         auto* list = child<QListWidget>(u"lstcaipiao"_s);

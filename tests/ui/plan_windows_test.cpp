@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
 #include "invest/u_gudingjihua.h"
@@ -27,17 +28,17 @@ QString cell(const ui::PlanWindow& w, int row, int column)
 
 void click(QWidget& w, const char* name)
 {
-    w.findChild<QPushButton*>(QLatin1StringView(name))->click();
+    test::child<QPushButton>(w, QLatin1StringView(name))->click();
 }
 
 void setText(QWidget& w, const char* name, const QString& text)
 {
-    w.findChild<QLineEdit*>(QLatin1StringView(name))->setText(text);
+    test::child<QLineEdit>(w, QLatin1StringView(name))->setText(text);
 }
 
 QString text(QWidget& w, const char* name)
 {
-    return w.findChild<QLineEdit*>(QLatin1StringView(name))->text();
+    return test::child<QLineEdit>(w, QLatin1StringView(name))->text();
 }
 
 } // namespace
@@ -195,14 +196,14 @@ TEST(VariablePlanWindow, BuildPeriodByPeriodSaveAndContinue)
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     ui::Tfrmkeibianjihua w(folder.folder());
-    auto* add = w.findChild<QPushButton*>(u"btnjisuan"_s);
-    auto* fresh = w.findChild<QPushButton*>(u"btnnew"_s);
+    auto* add = test::child<QPushButton>(w, u"btnjisuan"_s);
+    auto* fresh = test::child<QPushButton>(w, u"btnnew"_s);
     EXPECT_FALSE(add->isEnabled());
     click(w, "btnnew");
     EXPECT_EQ(fresh->text(), u"取消保存"_s);
     EXPECT_TRUE(add->isEnabled());
-    EXPECT_FALSE(w.findChild<QPushButton*>(u"btnload"_s)->isEnabled());
-    EXPECT_FALSE(w.findChild<QPushButton*>(u"btnclose"_s)->isEnabled());
+    EXPECT_FALSE(test::child<QPushButton>(w, u"btnload"_s)->isEnabled());
+    EXPECT_FALSE(test::child<QPushButton>(w, u"btnclose"_s)->isEnabled());
     click(w, "btnjisuan");
     setText(w, "edtjushu", u"20"_s);
     click(w, "btnjisuan");
@@ -222,7 +223,7 @@ TEST(VariablePlanWindow, BuildPeriodByPeriodSaveAndContinue)
     dialogs.fileAnswers = {file};
     click(w, "btnsave");
     EXPECT_EQ(fresh->text(), u"新建"_s);
-    EXPECT_TRUE(w.findChild<QPushButton*>(u"btnload"_s)->isEnabled());
+    EXPECT_TRUE(test::child<QPushButton>(w, u"btnload"_s)->isEnabled());
 
     ui::Tfrmkeibianjihua other(folder.folder());
     setText(other, "edtdays", u"3"_s);
@@ -230,7 +231,7 @@ TEST(VariablePlanWindow, BuildPeriodByPeriodSaveAndContinue)
     click(other, "btnload");
     EXPECT_EQ(other.gridModel()->rows(), w.gridModel()->rows());
     EXPECT_EQ(text(other, "edtjushu"), u"20"_s);
-    EXPECT_EQ(other.findChild<QPushButton*>(u"btnnew"_s)->text(), u"取消保存"_s);
+    EXPECT_EQ(test::child<QPushButton>(other, u"btnnew"_s)->text(), u"取消保存"_s);
     setText(other, "edtdays", u"3"_s);
     click(other, "btnjisuan");
     EXPECT_EQ(other.gridModel()->rowCount(), 3);

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "widgets/text_table_model.h"
 #include "recommend/u_juzheng.h"
 #include "ui/ui_fixture.h"
@@ -27,13 +28,13 @@ namespace {
 // The folder the build copies beside the program, with the shipped wheel files.
 ProgramFolder shippedFolder() { return ProgramFolder(QStringLiteral(PICKORA_PROGRAM_FOLDER)); }
 
-QComboBox* list(QWidget& w, const char* name) { return w.findChild<QComboBox*>(QLatin1StringView(name)); }
+QComboBox* list(QWidget& w, const char* name) { return test::child<QComboBox>(w, QLatin1StringView(name)); }
 
-void click(QWidget& w, const char* name) { w.findChild<QPushButton*>(QLatin1StringView(name))->click(); }
+void click(QWidget& w, const char* name) { test::child<QPushButton>(w, QLatin1StringView(name))->click(); }
 
 void chooseKind(QWidget& w, int index)
 {
-    w.findChild<QGroupBox*>(u"optjutype"_s)->findChildren<QRadioButton*>().at(index)->click();
+    test::child<QGroupBox>(w, u"optjutype"_s)->findChildren<QRadioButton*>().at(index)->click();
 }
 
 void typeNumbers(ui::Tfrmjuzheng& w, const QList<int>& numbers)
@@ -93,7 +94,7 @@ TEST(WheelWindow, SettingsListsBoxesAndKinds)
 
     // 21 boxes in 3 rows of 7 inside the frame; box 9 is row 1, column 1.
     ASSERT_EQ(w.numberBoxes().size(), 21);
-    const QGroupBox* frame = w.findChild<QGroupBox*>(u"grphao"_s);
+    const QGroupBox* frame = test::child<QGroupBox>(w, u"grphao"_s);
     EXPECT_EQ(frame->title(), u"请在下面框中输入你要包的号码："_s);
     const int fw = frame->width(), fh = frame->height();
     EXPECT_EQ(w.numberBoxes()[8]->geometry(),
@@ -156,8 +157,8 @@ TEST(WheelWindow, BalancedAndBankerWheelsFromTheShippedFiles)
         EXPECT_EQ(row(w, static_cast<int>(r)), expected);
     }
     const QString count = QString::number(balanced.size());
-    EXPECT_EQ(w.findChild<QLineEdit*>(u"edtjushu"_s)->text(), count);
-    EXPECT_EQ(w.findChild<QLabel*>(u"lblcode"_s)->text(), u"投注号码：共"_s + count + u" 注"_s);
+    EXPECT_EQ(test::child<QLineEdit>(w, u"edtjushu"_s)->text(), count);
+    EXPECT_EQ(test::child<QLabel>(w, u"lblcode"_s)->text(), u"投注号码：共"_s + count + u" 注"_s);
 
     // "胆拖式": base 1 … 9 and banker 11 read 选五型09码中5保4.txt; every bet ends with 11.
     chooseKind(w, 1);
