@@ -1,8 +1,11 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 
 #include "widgets/dialogs.h"
@@ -20,9 +23,22 @@ using namespace Qt::StringLiterals;
 
 namespace pickora::ui {
 
+QTranslator* installChineseQtTexts(QApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    auto* translator = new QTranslator(&app);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(u"qtbase_zh_CN"_s, folder) || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
 int runProgram(QApplication& app)
 {
     app.setApplicationName(dialogs::applicationTitle());
+    installChineseQtTexts(app);
     const ProgramFolder folder = ProgramFolder::ofExecutable();
     {
         // The splash first: it closes itself after five seconds.

@@ -160,6 +160,9 @@ void Tfrmdata::FormCreate()
     } catch (const db::DbError& e) {
         dialogs::error(this, e.message());
     }
+    // The list must not choose a lottery by itself when it first takes the focus: the first
+    // focus goes to "关闭", and no lottery is selected until the player picks one.
+    btnext->setFocus();
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -244,6 +247,13 @@ bool Tfrmdata::postPending()
     const bool wasMoving = moving_;
     moving_ = true;
     const int before = model_->pendingRow();
+    if (model_->pendingRowBlank()) {
+        // A new row the player never typed into is no draw: it is dropped, not refused.
+        model_->cancel();
+        moving_ = wasMoving;
+        setCurrentRow(std::min(before, model_->rowCount() - 1));
+        return true;
+    }
     QString error;
     const int row = model_->post(error);
     moving_ = wasMoving;
