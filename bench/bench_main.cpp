@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/trend_search.h"
+#include "bench_lottery.h"
 #include "invest/plan.h"
 #include "store/db_engine.h"
 #include "store/demo_draws.h"
@@ -34,6 +35,8 @@
 
 using namespace Qt::StringLiterals;
 using namespace pickora;
+using pickora::bench::OpenLottery;
+using pickora::bench::openLottery;
 
 namespace {
 
@@ -93,20 +96,10 @@ QString freshWorkingCopy()
     return file;
 }
 
-struct OpenLottery {
-    explicit OpenLottery(const QString& file) : datamod(file), store(datamod, random)
-    {
-        store.profile.name = kLotteryUtf8;
-        store.drawPosition = DrawPosition::Middle;
-    }
-    Tdatamod datamod;
-    ClockSeededRandom random;
-    DrawStore store;
-};
+} // namespace
 
-// A lottery opened on a fresh copy of the template, holding the retained draws; nothing (and the
-// benchmark skipped with the reason) when that fails.
-std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
+// A lottery opened on a fresh copy of the template (shared with the other benchmark files).
+std::unique_ptr<bench::OpenLottery> bench::openLottery(benchmark::State& state)
 {
     const QString file = freshWorkingCopy();
     if (file.isEmpty()) {
@@ -115,19 +108,19 @@ std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
     }
     auto open = std::make_unique<OpenLottery>(file);
     try {
-        open->store.openDrawStore();
-        open->store.loadDrawHistory();
-    } catch (const db::DbError& error) {
-        state.SkipWithError(qPrintable(error.message()));
+        open->store.openLottery({.name = kLotteryUtf8});
+    } catch (const StoreError& error) {
+        state.SkipWithError(error.what());
         return nullptr;
     }
-    if (open->store.history.count() != kRetainedDraws) {
+    if (open->store.history().count() != kRetainedDraws) {
         state.SkipWithError("the opened lottery does not hold the retained draws");
         return nullptr;
     }
-    open->store.lotteryOpen = true;
     return open;
 }
+
+namespace {
 
 void BM_OpenLottery(benchmark::State& state)
 {
@@ -152,7 +145,7 @@ void BM_OpenLottery(benchmark::State& state)
             state.SkipWithError(error.what());
             break;
         }
-        if (open->store.history.count() != kRetainedDraws) {
+        if (open->store.history().count() != kRetainedDraws) {
             state.SkipWithError("the opened lottery does not hold the retained draws");
             break;
         }
@@ -172,7 +165,7 @@ void BM_LoadTransformedHistory(benchmark::State& state)
     OpenLottery& open = *opened;
     for (auto _ : state) {
         open.store.loadTransformedHistory();
-        benchmark::DoNotOptimize(open.store.transformed.nextIndex);
+        benchmark::DoNotOptimize(open.store.transformed().nextIndex);
     }
 }
 BENCHMARK(BM_LoadTransformedHistory)
@@ -255,7 +248,7 @@ void BM_SearchTrial(benchmark::State& state)
     std::int64_t stops = 0;
     for (auto _ : state) {
         const TransformParameters trial = store.drawTransformParameters();
-        const std::vector<Draw> newest = transformNewest(store.history.draws, 11, 3,
+        const std::vector<Draw> newest = transformNewest(store.history().draws, 11, 3,
                                                          trial.permutation, trial.windowLength,
                                                          settings.runLength);
         const std::vector<float> values
@@ -307,7 +300,7 @@ void BM_TotalFilterMillionBets(benchmark::State& state)
     for (auto _ : state) {
         filter.btnloadClick();
         // Bets repeating the line before them are dropped: a few hundred of a million.
-        if (open.store.combinations.entries.size() < 990'000) {
+        if (open.store.combinations().entries.size() < 990'000) {
             state.SkipWithError(qPrintable(u"the bet file did not load: "_s + quietDialogs->lastMessage));
             break;
         }

@@ -26,6 +26,17 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 } // namespace
 
+void backOnPicture(QWidget* view)
+{
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(child) || qobject_cast<QCheckBox*>(child)
+            || qobject_cast<QGroupBox*>(child)) {
+            child->setBackgroundRole(QPalette::Window);
+            child->setAutoFillBackground(true);
+        }
+    }
+}
+
 IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget* parent)
     : QWidget(parent), kind_(kind), store_(store), model_(new TextTableModel(this))
 {
@@ -91,7 +102,7 @@ IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget
     layout->addLayout(left);
     layout->addLayout(right, 1);
 
-    const int drawCount = store.history.count();
+    const int drawCount = store.history().count();
     window_ = initialWindow(drawCount);
     fillPeriodWindowList(comzuijingqishu, drawCount, window_);
 
@@ -100,16 +111,22 @@ IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget
     connect(btntongji, &QPushButton::clicked, this, &IndicatorView::btntongjiClick);
     connect(chkhistorybiao, &QCheckBox::clicked, this, &IndicatorView::chkhistorybiaoClick);
 
-    compute(store.transformedMode);
+    backOnPicture(this);
+    compute(store.transformedMode());
     drawChart();
+    // "标准走势", "变幻走势" and the searches replace the rows: the view computes again from them.
+    connect(&store, &DrawStore::rowsChanged, this, [this] {
+        compute(store_.transformedMode());
+        drawChart();
+    });
 }
 
 void IndicatorView::compute(bool transformed)
 {
     const std::vector<Draw>& draws
-        = transformed ? store_.transformed.draws : store_.history.draws;
-    const int n = store_.profile.totalNumbers;
-    const int k = store_.profile.pickCount;
+        = transformed ? store_.transformed().draws : store_.history().draws;
+    const int n = store_.profile().totalNumbers;
+    const int k = store_.profile().pickCount;
     computation_ = computeIndicatorView(kind_, draws, window_, n, k);
 
     std::vector<QStringList> rows;
@@ -159,13 +176,13 @@ void IndicatorView::drawChart()
 void IndicatorView::comzuijingqishuChange(int index)
 {
     // Takes effect at the next "重新统计".
-    window_ = windowFromItem(index, store_.history.count());
+    window_ = windowFromItem(index, store_.history().count());
 }
 
 void IndicatorView::btntongjiClick()
 {
     const bool followsMode = indicatorMember(kind_).recomputeFollowsMode;
-    compute(followsMode && store_.transformedMode);
+    compute(followsMode && store_.transformedMode());
     drawChart();
 }
 

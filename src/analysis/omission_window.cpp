@@ -117,8 +117,8 @@ void OmissionWindow::FormCreate()
 void OmissionWindow::compute(SortMode mode)
 {
     sortMode_ = mode;
-    rows_ = computeOmission(store_.history.draws, store_.profile.totalNumbers,
-                            store_.profile.pickCount, variant_, sortMode_);
+    rows_ = computeOmission(store_.history().draws, store_.profile().totalNumbers,
+                            store_.profile().pickCount, variant_, sortMode_);
 
     QStringList headers;
     for (const std::string_view header : omissionHeaders(variant_))

@@ -1,11 +1,13 @@
 #include "analysis/u_code.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/indicator_view_logic.h"
 #include "analysis/trend_grid_layout.h"
 #include "store/u_public.h"
 
@@ -56,7 +58,7 @@ public:
         painter->save();
         painter->setFont(option.font);
         paintCell(painter, option.rect, option.palette, index.column(),
-                  store_.profile.totalNumbers, store_.profile.pickCount, false,
+                  store_.profile().totalNumbers, store_.profile().pickCount, false,
                   model->cellText(index.row(), index.column()));
         painter->restore();
     }
@@ -77,9 +79,9 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int section) const override
     {
         painter->save();
-        paintCell(painter, rect, palette(), section, store_.profile.totalNumbers,
-                  store_.profile.pickCount, true,
-                  QString::fromStdString(tg::headerText(section, store_.profile.totalNumbers)));
+        paintCell(painter, rect, palette(), section, store_.profile().totalNumbers,
+                  store_.profile().pickCount, true,
+                  QString::fromStdString(tg::headerText(section, store_.profile().totalNumbers)));
         painter->setPen(palette().color(QPalette::Mid));
         painter->drawLine(rect.topRight(), rect.bottomRight());
         painter->drawLine(rect.bottomLeft(), rect.bottomRight());
@@ -99,19 +101,19 @@ TrendGridModel::TrendGridModel(const DrawStore& store, QObject* parent)
 
 int TrendGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : store_.history.count();
+    return parent.isValid() ? 0 : store_.history().count();
 }
 
 int TrendGridModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : tg::columnCount(store_.profile.totalNumbers);
+    return parent.isValid() ? 0 : tg::columnCount(store_.profile().totalNumbers);
 }
 
 QString TrendGridModel::cellText(int row, int column) const
 {
-    const DrawHistory& h = store_.history;
+    const DrawHistory& h = store_.history();
     const int draw = tg::drawOfRow(row + 1, h.count());
-    switch (tg::columnKind(column, store_.profile.totalNumbers)) {
+    switch (tg::columnKind(column, store_.profile().totalNumbers)) {
     case tg::ColumnKind::Issue:
     case tg::ColumnKind::Numbers: {
         const std::string_view text = h.rowText(draw, column);
@@ -135,7 +137,7 @@ QVariant TrendGridModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    return QString::fromStdString(tg::headerText(section, store_.profile.totalNumbers));
+    return QString::fromStdString(tg::headerText(section, store_.profile().totalNumbers));
 }
 
 void TrendGridModel::reload()
@@ -166,8 +168,17 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     grdcode_->setFocusPolicy(Qt::NoFocus);
     grdcode_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    // With no draws the grid is blank: this says how to get draws in.
+    lblempty_ = new QLabel(QString::fromUtf8(kNoDrawsHint), this);
+    lblempty_->setObjectName(u"lblempty"_s);
+    lblempty_->setWordWrap(true);
+    lblempty_->setAutoFillBackground(true);
+    lblempty_->setMargin(12);
+    lblempty_->setVisible(store.history().count() == 0);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblempty_);
     layout->addWidget(grdcode_);
 
     connect(&store, &DrawStore::rowsChanged, this, [this] {
@@ -182,6 +193,7 @@ int Tfrmcode::gridColumnCount() const { return model_->columnCount(); }
 
 void Tfrmcode::FormActivate()
 {
+    lblempty_->setVisible(store_.history().count() == 0);
     applyColumnWidths();
     grdcode_->scrollToTop();
 }
@@ -191,7 +203,7 @@ void Tfrmcode::applyColumnWidths()
     const int columns = model_->columnCount();
     for (int c = 0; c < columns; ++c)
         grdcode_->setColumnWidth(
-            c, tg::columnWidth(c, store_.profile.totalNumbers, grdcode_->width()));
+            c, tg::columnWidth(c, store_.profile().totalNumbers, grdcode_->width()));
 }
 
 void Tfrmcode::resizeEvent(QResizeEvent* event)

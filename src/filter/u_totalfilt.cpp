@@ -26,6 +26,7 @@
 #include "filter/big_base.h"
 #include "widgets/table_report.h"
 #include "widgets/dialogs.h"
+#include "widgets/long_loop.h"
 #include "store/db_engine.h"
 #include "store/draw_history.h"
 #include "store/random_source.h"
@@ -96,8 +97,8 @@ Tfrmtotalfilt::Tfrmtotalfilt(DrawStore& store, QWidget* parent)
 QWidget* Tfrmtotalfilt::buildFilterTab()
 {
     auto* page = new QWidget;
-    const int n = store_.profile.totalNumbers;
-    const int k = store_.profile.pickCount;
+    const int n = store_.profile().totalNumbers;
+    const int k = store_.profile().pickCount;
 
     auto* conditions = new QGridLayout;
     for (std::size_t i = 0; i < kIndicatorControls.size(); ++i) {
@@ -325,7 +326,7 @@ bool Tfrmtotalfilt::tileSelected(int number) const
 QList<int> Tfrmtotalfilt::selectedBalls() const
 {
     QList<int> balls;
-    for (int x = 1; x <= store_.profile.totalNumbers; ++x)
+    for (int x = 1; x <= store_.profile().totalNumbers; ++x)
         if (tileSelected(x))
             balls << x;
     return balls;
@@ -350,7 +351,7 @@ void Tfrmtotalfilt::chkhongqiuClick() { btnsuiji1->setEnabled(chkhongqiu->isChec
 
 void Tfrmtotalfilt::btnsuiji1Click()
 {
-    const int n = store_.profile.totalNumbers;
+    const int n = store_.profile().totalNumbers;
     const auto count = parseInteger(edtsuiji1->text().toStdString());
     if (!count || *count < 0 || *count > n) {
         dialogs::error(this, u"随机选择的球号个数必须是 0 到 %1 之间的整数！"_s.arg(n));
@@ -375,7 +376,7 @@ void Tfrmtotalfilt::setBallPicking(bool enabled)
         chkhongqiu->setChecked(false);
     chkhongqiu->setEnabled(enabled);
     btnsuiji1->setEnabled(enabled && chkhongqiu->isChecked());
-    for (int x = 1; x <= store_.profile.totalNumbers; ++x)
+    for (int x = 1; x <= store_.profile().totalNumbers; ++x)
         tiles.at(x - 1)->setEnabled(enabled);
 }
 
@@ -410,7 +411,7 @@ FilterForm Tfrmtotalfilt::readForm() const
 std::optional<FilterConditions> Tfrmtotalfilt::readConditions()
 {
     const FilterForm form = readForm();
-    if (const auto problem = checkFilterForm(form, store_.profile.pickCount)) {
+    if (const auto problem = checkFilterForm(form, store_.profile().pickCount)) {
         dialogs::error(this, QString::fromStdString(*problem));
         return std::nullopt;
     }
@@ -460,34 +461,15 @@ std::optional<FilterConditions> Tfrmtotalfilt::readConditions()
 FilterContext Tfrmtotalfilt::context() const
 {
     FilterContext c;
-    c.totalNumbers = store_.profile.totalNumbers;
-    c.pickCount = store_.profile.pickCount;
-    if (!store_.history.draws.empty()) {
-        const Draw& newest = store_.history.draws.back();
+    c.totalNumbers = store_.profile().totalNumbers;
+    c.pickCount = store_.profile().pickCount;
+    if (!store_.history().draws.empty()) {
+        const Draw& newest = store_.history().draws.back();
         c.newestDraw.assign(newest.numbers.begin(), newest.numbers.begin() + c.pickCount);
     }
-    if (store_.transformedMode)
-        c.transformed = &store_.transformed;
+    if (store_.transformedMode())
+        c.transformed = &store_.transformed();
     return c;
-}
-
-void Tfrmtotalfilt::pumpEvents()
-{
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - lastPump_ < 15)
-        return;
-    lastPump_ = now;
-    QCoreApplication::processEvents();
-}
-
-void Tfrmtotalfilt::setBusy(bool busy)
-{
-    // Nothing may change the table, the controls or the draws under a running operation.
-    tabs->setEnabled(!busy);
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
 }
 
 void Tfrmtotalfilt::showList(int blanks, int kept)
@@ -496,7 +478,7 @@ void Tfrmtotalfilt::showList(int blanks, int kept)
         listModel_->clear();
         dialogs::information(this, u"过滤后总注数为%1超过了最大显示行数300000行，暂不显示请继续缩水！"_s.arg(kept));
     } else {
-        listModel_->showKept(store_.combinations, blanks);
+        listModel_->showKept(store_.combinations(), blanks);
     }
 }
 
@@ -505,25 +487,28 @@ void Tfrmtotalfilt::btnfiltClick()
     const auto conditions = readConditions();
     if (!conditions)
         return;
-    CombinationSpace& space = store_.combinations;
+    CombinationSpace& space = store_.combinations();
     // A run that keeps nothing leaves the narrowing exactly as it was.
     const CombinationSpace before = space;
     if (freshStart_)
-        space = buildCombinationSpace(store_.profile.totalNumbers);
+        space = buildCombinationSpace(store_.profile().totalNumbers);
 
-    setBusy(true);
-    pb->setRange(0, std::max<int>(0, static_cast<int>(space.entries.size()) - 1) / 100);
-    pb->setValue(0);
-    pb->show();
-    const FilterContext ctx = context();
-    const int kept = runFilter(space, *conditions, ctx, [this](std::size_t i) {
-        if (i % 100 == 0) {
-            pb->setValue(static_cast<int>(i / 100));
-            pumpEvents();
-        }
-    });
-    pb->hide();
-    setBusy(false);
+    int kept = 0;
+    {
+        // Nothing may change the table, the controls or the draws under a running filter.
+        LongLoop loop(this, {}, true);
+        pb->setRange(0, std::max<int>(0, static_cast<int>(space.entries.size()) - 1) / 100);
+        pb->setValue(0);
+        pb->show();
+        const FilterContext ctx = context();
+        kept = runFilter(space, *conditions, ctx, [&](std::size_t i) {
+            if (i % 100 == 0) {
+                pb->setValue(static_cast<int>(i / 100));
+                loop.pump();
+            }
+        });
+        pb->hide();
+    }
 
     if (kept == 0) {
         space = before;
@@ -542,7 +527,7 @@ void Tfrmtotalfilt::btnfiltClick()
 
 void Tfrmtotalfilt::btnsaveClick()
 {
-    QApplication::clipboard()->setText(QString::fromStdString(copyText(store_.combinations)));
+    QApplication::clipboard()->setText(QString::fromStdString(copyText(store_.combinations())));
 }
 
 void Tfrmtotalfilt::btnloadClick()
@@ -551,21 +536,22 @@ void Tfrmtotalfilt::btnloadClick()
         this, {u"载入"_s, u"文本文件(*.txt)|*.txt"_s, u"txt"_s, desktopFolder(), {}});
     if (file.isEmpty())
         return;
-    setBusy(true);
     QByteArray bytes;
     QString error;
-    const bool read = readWholeFile(file, &bytes, &error);
+    bool read = false;
     LoadedBets loaded;
-    if (read)
-        loaded = parseBetFile(decodeGbkOrUtf8(bytes).toStdString(), store_.profile.totalNumbers,
-                              store_.profile.pickCount);
-    setBusy(false);
+    {
+        LongLoop busy(this, {}, true);
+        read = readWholeFile(file, &bytes, &error);
+        if (read)
+            loaded = parseBetFile(decodeGbkOrUtf8(bytes).toStdString(),
+                                  store_.profile().totalNumbers, store_.profile().pickCount);
+    }
     if (!read || !loaded.error.empty()) {
         // The table stays as it was.
         dialogs::error(this, read ? QString::fromStdString(loaded.error) : error);
         return;
     }
-    setBusy(true);
     for (int x = 1; x <= 50; ++x)
         setTile(x, false);
     chkhongqiu->setChecked(true);
@@ -574,9 +560,8 @@ void Tfrmtotalfilt::btnloadClick()
         for (const int x : bet.numbers)
             if (!tileSelected(x))
                 setTile(x, true);
-    store_.combinations.entries = std::move(loaded.bets);
-    const int count = static_cast<int>(store_.combinations.entries.size());
-    setBusy(false);
+    store_.combinations().entries = std::move(loaded.bets);
+    const int count = static_cast<int>(store_.combinations().entries.size());
     showList(20, count);
     lbljushu->setText(QString::number(count) + u" 注"_s);
     for (std::size_t i = 0; i < 7; ++i) {
@@ -584,7 +569,7 @@ void Tfrmtotalfilt::btnloadClick()
         lowLists[i]->setCurrentIndex(-1);
         highLists[i]->setCurrentIndex(-1);
     }
-    edtsuiji1->setText(QString::number(store_.profile.pickCount));
+    edtsuiji1->setText(QString::number(store_.profile().pickCount));
     freshStart_ = false;
 }
 
@@ -596,11 +581,11 @@ void Tfrmtotalfilt::btnprintClick()
     for (int r = 0; r < count; ++r)
         rows.push_back({listModel_->index(r, 0).data().toString(),
                         listModel_->index(r, 1).data().toString()});
-    const QString newest = store_.history.draws.empty()
+    const QString newest = store_.history().draws.empty()
                                ? QString()
-                               : QString::number(store_.history.draws.back().issue);
+                               : QString::number(store_.history().draws.back().issue);
     const QString title
-        = QString::fromStdString(store_.profile.name) + u"  "_s + newest + u"期投注号码"_s;
+        = QString::fromStdString(store_.profile().name) + u"  "_s + newest + u"期投注号码"_s;
     const QString line = u"共%1注 打印日期:%2"_s.arg(count).arg(reportDateToday());
     printTableReport(this, {ReportLayout::TotalFilter, title, line,
                             {u"序号"_s, u"投注号码"_s}, std::move(rows)});
@@ -619,7 +604,7 @@ void Tfrmtotalfilt::btnclearClick()
     edtdanma->clear();
     edtnum1->setText(u"1"_s);
     edtnum2->setText(u"1"_s);
-    const QString k = QString::number(store_.profile.pickCount);
+    const QString k = QString::number(store_.profile().pickCount);
     edtzhong1->setText(k);
     edtzhong2->setText(k);
     edtsuiji1->setText(k);
@@ -628,13 +613,10 @@ void Tfrmtotalfilt::btnclearClick()
     listModel_->clear();
     lbljushu->clear();
     freshStart_ = true;
-    store_.transformedMode = false;
     try {
-        store_.loadDrawHistory();
-    } catch (const db::DbError& e) {
-        dialogs::error(this, e.message());
-    } catch (const DrawDataError& e) {
-        dialogs::error(this, QString::fromStdString(e.what()));
+        store_.showStandard();
+    } catch (const StoreError& e) {
+        dialogs::error(this, QString::fromUtf8(e.what()));
     }
     setBallPicking(true);
 }
@@ -672,12 +654,18 @@ void Tfrmtotalfilt::btnjiaoqizClick()
     std::vector<std::string> memos;
     for (QPlainTextEdit* edit : baseMemos)
         memos.push_back(edit->toPlainText().toStdString());
-    const auto result = intersectBases(memos, store_.profile.totalNumbers, *least, *most);
+    const auto result = intersectBases(memos, store_.profile().totalNumbers, *least, *most);
     mem->setPlainText(QString::fromStdString(resultText(result)));
     lbl->setText(u"最终交集：%1注"_s.arg(result.size()));
 }
 
-void Tfrmtotalfilt::btncopyzClick() { QApplication::clipboard()->setText(mem->toPlainText()); }
+void Tfrmtotalfilt::btncopyzClick()
+{
+    // The memo keeps LF line ends; bet lists on the clipboard end their lines with CR LF.
+    QString text = mem->toPlainText();
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(u"\n"_s, u"\r\n"_s);
+    QApplication::clipboard()->setText(text);
+}
 
 void Tfrmtotalfilt::btnclsClick()
 {
@@ -692,7 +680,7 @@ void Tfrmtotalfilt::btnclsClick()
 void Tfrmtotalfilt::btnduijiangzClick()
 {
     const PrizeCheck check = checkPrize(edtkaijiangz->text().toStdString(),
-                                        mem->toPlainText().toStdString(), store_.profile.pickCount);
+                                        mem->toPlainText().toStdString(), store_.profile().pickCount);
     if (!check.error.empty()) {
         dialogs::error(this, QString::fromStdString(check.error));
         return;

@@ -70,13 +70,10 @@ private:
     void updateSelectionCount();
     void showList(int blanks, int kept);
     // Lets the window paint while a long loop runs, at most every few milliseconds.
-    void pumpEvents();
-    void setBusy(bool busy);
 
     DrawStore& store_;
     RandomSource& random_;
     bool freshStart_ = true;
-    qint64 lastPump_ = 0;
 
     QTabWidget* tabs = nullptr;
     std::array<QCheckBox*, 7> indicatorBoxes{};

@@ -43,7 +43,7 @@ inline constexpr const char* kPlanOutOfRange = "计划的金额超出了可以�
 
 // What is wrong with the settings, in a sentence for the player; empty when they are usable.
 std::string checkPlanSettings(const PlanSettings& settings);
-std::string checkStageCount(std::int64_t stages, std::int64_t periods);
+std::string checkStageCount(std::int64_t stages);
 std::string checkBetCount(std::int64_t bets);
 // What is wrong with rows read from a plan file (7 values a row, or 8 for the variable plan):
 // the first value outside its column's bounds, named by period and column; empty when none.

@@ -139,7 +139,7 @@ void Tfrmindex::FormCreate()
         weekdays_ << box;
     }
     placeWeekdayBoxes();
-    posButtons->button(static_cast<int>(store_.drawPosition) - 1)->setChecked(true);
+    posButtons->button(static_cast<int>(store_.drawPosition()) - 1)->setChecked(true);
     fillLotteryList();
     for (QLineEdit* edit : {edtcainame, edtcaisum, edtcaisel, edtcaitime})
         edit->setReadOnly(true);
@@ -220,7 +220,7 @@ void Tfrmindex::lstcaipiaoClick()
 void Tfrmindex::optposClick(int index)
 {
     // Kept at once, whether or not a lottery is then opened.
-    store_.drawPosition = static_cast<DrawPosition>(index + 1);
+    store_.setDrawPosition(static_cast<DrawPosition>(index + 1));
 }
 
 void Tfrmindex::btnopenClick()
@@ -236,27 +236,18 @@ void Tfrmindex::btnopenClick()
     profile.secondPoolTotal = 0;
     profile.secondPoolPick = 0;
     profile.type = std::max(0, caitypeButtons->checkedId());
-    store_.profile = profile;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        store_.lotteryOpen = true;
-        store_.openDrawStore();
-        store_.loadDrawHistory();
-    } catch (const db::DbError& e) {
-        store_.closeDrawStore();
+        store_.openLottery(profile);
+    } catch (const StoreError& e) {
         QApplication::restoreOverrideCursor();
-        dialogs::error(this, e.message());
-        return;
-    } catch (const DrawDataError& e) {
-        store_.closeDrawStore();
-        QApplication::restoreOverrideCursor();
-        dialogs::error(this, QString::fromStdString(e.what()));
+        dialogs::error(this, QString::fromUtf8(e.what()));
         return;
     }
     QApplication::restoreOverrideCursor();
     // Rows that could be analysed but look wrong: said once, the database stays as it is.
-    if (const std::string warning = historyWarningText(store_.history); !warning.empty())
+    if (const std::string warning = historyWarningText(store_.history()); !warning.empty())
         dialogs::warning(this, QString::fromStdString(warning));
     opened_ = true;
     emit lotteryOpened(posButtons->checkedButton()->text());

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
@@ -27,7 +29,9 @@
 #include "analysis/u_yilou.h"
 #include "shell/advert_strip.h"
 #include "widgets/dialogs.h"
+#include "widgets/long_loop.h"
 #include "shell/u_index.h"
+#include "store/demo_database.h"
 #include "store/draw_history.h"
 #include "store/db_engine.h"
 #include "store/u_public.h"
@@ -111,7 +115,22 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
     wireFilterMenu();
     wireWheelMenu();
     wireTrendButtons();
+    // An item whose window is not there yet stays disabled rather than doing nothing.
+    for (const auto& [name, action] : menuItems_)
+        if (!wiredItems_.contains(name))
+            action->setEnabled(false);
     pan = new AdvertStrip(folder_.root(), imageback);
+
+    lblmode = new QLabel(this);
+    lblmode->setObjectName(u"lblmode"_s);
+    statusBar()->addPermanentWidget(lblmode);
+    lbldemo = new QLabel(QString::fromUtf16(kDemoNote), this);
+    lbldemo->setObjectName(u"lbldemo"_s);
+    lbldemo->setStyleSheet(u"QLabel { color: #b00000; font-weight: bold; }"_s);
+    statusBar()->addPermanentWidget(lbldemo);
+    // Every change of the rows shown (open, "标准走势", "变幻走势", a search, close) may change the mode.
+    connect(&store_, &DrawStore::rowsChanged, this, &Tfrmmain::updateTrendModeNote);
+    updateTrendModeNote();
 
     registerViews();
     FormCreate();
@@ -124,9 +143,22 @@ Tfrmmain::~Tfrmmain()
     toolWindows_.closeAll();
 }
 
+void Tfrmmain::updateTrendModeNote()
+{
+    const bool transformed = store_.lotteryOpen() && store_.transformedMode();
+    toolButton(u"tlbbiaozhun"_s)->setChecked(store_.lotteryOpen() && !transformed);
+    toolButton(u"tlbbianwan"_s)->setChecked(transformed);
+    lblmode->setText(transformed ? u"变幻走势：各视图显示的是变幻后的号码（按“标准走势”恢复）"_s
+                                 : QString());
+    lblmode->setVisible(transformed);
+}
+
+void Tfrmmain::updateDemoNote() { lbldemo->setVisible(isDemoDatabase(folder_.databaseFile())); }
+
 void Tfrmmain::FormCreate()
 {
-    store_.drawPosition = DrawPosition::Front;
+    store_.setDrawPosition(DrawPosition::Front);
+    updateDemoNote();
     pan->start(advertServer_);
     const QString background = folder_.backgroundPicture();
     QPixmap picture;
@@ -141,10 +173,22 @@ QAction* Tfrmmain::addItem(QMenu* menu, const char* name, const QString& caption
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1StringView(name));
-    if (handler)
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     menuItems_[action->objectName()] = action;
+    if (handler)
+        onMenuItem(action->objectName(), std::move(handler));
     return action;
+}
+
+void Tfrmmain::onMenuItem(const QString& item, std::function<void()> handler)
+{
+    connect(menuItem(item), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    wiredItems_.insert(item);
+}
+
+void Tfrmmain::wireWindows(const std::vector<MenuWindow>& table)
+{
+    for (const MenuWindow& row : table)
+        onMenuItem(row.item, [this, row] { toolWindows_.show(row.windowClass, row.create); });
 }
 
 void Tfrmmain::buildMenus()
@@ -163,6 +207,7 @@ void Tfrmmain::buildMenus()
     data->setObjectName(u"mnudata"_s);
     addItem(data, "mnudataadd", u"数据添加(&M)"_s);
     addItem(data, "mnudownload", u"数据下载(&D)"_s);
+    addItem(data, "mnuimport", u"导入开奖号码(&I)"_s);
     data->addSeparator();
     addItem(data, "mnubackup", u"数据备份(&B)"_s);
     addItem(data, "mnurestore", u"数据恢复(&C)"_s);
@@ -191,11 +236,9 @@ void Tfrmmain::buildMenus()
         const QByteArray name = kFilterItems.at(i).toLatin1();
         addItem(filter, name.constData(), filterCaptions.at(i));
     }
-    connect(menuItem(u"mnupiantai"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmpiantai"_s, [this] { return new Tfrmpiantai(store_, this); });
-    });
-    connect(menuItem(u"mnuyilou"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmyilou"_s, [this] { return new Tfrmyilou(store_, this); });
+    wireWindows({
+        {u"mnupiantai"_s, u"Tfrmpiantai"_s, [this] { return new Tfrmpiantai(store_, this); }},
+        {u"mnuyilou"_s, u"Tfrmyilou"_s, [this] { return new Tfrmyilou(store_, this); }},
     });
 
     QMenu* invest = bar->addMenu(u"投资管理(&M)"_s);
@@ -251,8 +294,9 @@ void Tfrmmain::buildToolBar()
     addToolButton("tlbpiantai", u"搜索设置"_s, u"搜索设置"_s);
     addToolButton("tlbyilou", u"搜索杀号"_s, u"最优四步综合选号"_s);
     addToolButton("tlbala", u"总体过滤"_s, u"总体过滤"_s);
-    addToolButton("tlbbiaozhun", u"标准走势"_s, u"标准走势"_s);
-    addToolButton("tlbbianwan", u"变幻走势"_s, u"变幻走势"_s);
+    // Checked while their mode is in force, so the mode is always in view.
+    addToolButton("tlbbiaozhun", u"标准走势"_s, u"标准走势"_s)->setCheckable(true);
+    addToolButton("tlbbianwan", u"变幻走势"_s, u"变幻走势"_s)->setCheckable(true);
     addToolButton("tlbyansi", u"软件演示"_s, u"软件演示"_s, [this] { tlbyansiClick(); });
     tlbexit = addToolButton("tlbexit", u"退出"_s, u"退出系统"_s, [this] { close(); });
 
@@ -309,14 +353,16 @@ QString Tfrmmain::quickDrawCaption(const QString& name, const QString& position)
     return kTitle + u"《"_s + name + position + u"》"_s;
 }
 
+bool Tfrmmain::searching() const { return LongLoop::runningIn(this) != nullptr; }
+
 void Tfrmmain::updateMenuState()
 {
-    if (searching_)
+    if (searching())
         return; // the search keeps everything but its own button locked
-    const bool open = store_.lotteryOpen;
+    const bool open = store_.lotteryOpen();
     for (const QStringList* names : {&kAnalysisItems, &kFilterItems})
         for (const QString& name : *names)
-            menuItems_.at(name)->setEnabled(open);
+            menuItems_.at(name)->setEnabled(open && wiredItems_.contains(name));
     for (const QString& name : kLotteryToolButtons)
         toolButtons_.at(name)->setEnabled(open);
 }
@@ -370,7 +416,7 @@ void Tfrmmain::closeViews()
 void Tfrmmain::tabmainChange()
 {
     closeViews();
-    if (!store_.lotteryOpen)
+    if (!store_.lotteryOpen())
         return;
     const auto it = viewFactories_.find(tabmain->currentIndex());
     if (it == viewFactories_.end())
@@ -397,6 +443,7 @@ void Tfrmmain::showOpenedLottery(const QString& caption)
     }
     tabmain->show();
     setWindowTitle(caption);
+    updateDemoNote();
     tlbdata->setText(u"快速开奖"_s);
     tlbdata->setToolTip(u"快速开奖"_s);
     updateMenuState();
@@ -420,7 +467,7 @@ void Tfrmmain::mnuopenClick()
         catalogue_ = new Tfrmindex(store_, this);
         connect(catalogue_, &Tfrmindex::lotteryOpened, this, [this](const QString& position) {
             showOpenedLottery(
-                openedCaption(QString::fromStdString(store_.profile.name), position));
+                openedCaption(QString::fromStdString(store_.profile().name), position));
         });
     }
     catalogue_->exec();
@@ -432,7 +479,7 @@ void Tfrmmain::mnuopenClick()
 void Tfrmmain::tlbdataClick()
 {
     // Before the first open there is no lottery to refresh: let the player choose one.
-    if (store_.profile.name.empty()) {
+    if (store_.profile().name.empty()) {
         mnuopenClick();
         return;
     }
@@ -441,25 +488,20 @@ void Tfrmmain::tlbdataClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
     try {
-        store_.lotteryOpen = true;
-        store_.openDrawStore();
-        store_.loadDrawHistory();
-    } catch (const db::DbError& e) {
-        failure = e.message();
-    } catch (const DrawDataError& e) {
-        failure = QString::fromStdString(e.what());
+        store_.openLottery(store_.profile());
+    } catch (const StoreError& e) {
+        failure = QString::fromUtf8(e.what());
     }
     QApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) {
-        store_.closeDrawStore();
         updateMenuState();
         dialogs::error(this, failure);
         return;
     }
-    if (const std::string warning = historyWarningText(store_.history); !warning.empty())
+    if (const std::string warning = historyWarningText(store_.history()); !warning.empty())
         dialogs::warning(this, QString::fromStdString(warning));
-    const QString position = QString::fromUtf8(positionText(store_.drawPosition).data());
-    showOpenedLottery(quickDrawCaption(QString::fromStdString(store_.profile.name), position));
+    const QString position = QString::fromUtf8(positionText(store_.drawPosition()).data());
+    showOpenedLottery(quickDrawCaption(QString::fromStdString(store_.profile().name), position));
 }
 
 void Tfrmmain::tlbyansiClick()

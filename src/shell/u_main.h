@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <functional>
 #include <map>
+#include <set>
+#include <vector>
 
 #include "acquire/draw_download.h"
 #include "analysis/trend_mode.h"
@@ -15,6 +17,7 @@
 #include "store/program_folder.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTabBar;
 class QToolBar;
@@ -62,7 +65,7 @@ public:
     void tlbyilouClick();
     void showStandardTrend() override;
     void showTransformedTrend() override;
-    bool searching() const { return searching_; }
+    bool searching() const;
     // How many transforms the running or last "搜索杀号" made.
     int searchTransforms() const { return searchTransforms_; }
     Tfrmsercanshu* searchSettings() const { return sercanshu_; }
@@ -99,15 +102,26 @@ private:
     // The rotation-matrix wheel menu item (u_main_wheels.cpp).
     void wireWheelMenu();
     void wireTrendButtons();
-    // The shown analysis view computes again from the stored or the transformed draws.
-    void refreshView(bool transformed);
-    void setSearchLock(bool locked);
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      std::function<void()> handler = {});
+    // Runs `handler` when the item is chosen; only items wired this way (or with a handler in
+    // addItem) are ever enabled.
+    void onMenuItem(const QString& item, std::function<void()> handler);
+    // One row of a menu's table of tool windows: the item, the window's class name (its key in
+    // the registry) and its constructor.
+    struct MenuWindow {
+        QString item;
+        QString windowClass;
+        std::function<QWidget*()> create;
+    };
+    void wireWindows(const std::vector<MenuWindow>& table);
     QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
                                std::function<void()> handler = {});
+    // The status bar's notes: the trend mode while it is "变幻走势", and the demo database.
+    void updateTrendModeNote();
+    void updateDemoNote();
     void placeTabStrip();
     void placeAdvertStrip();
     void showOpenedLottery(const QString& caption);
@@ -119,8 +133,6 @@ private:
     QUrl advertServer_;
     ToolWindows toolWindows_;
     Tfrmsercanshu* sercanshu_ = nullptr;
-    bool searching_ = false;
-    bool stopSearch_ = false;
     int searchTransforms_ = 0;
     DownloadState downloads_;
     std::map<int, ViewFactory> viewFactories_;
@@ -128,6 +140,7 @@ private:
     QPointer<Tfrmindex> catalogue_;
     QPointer<QWidget> about_; // the about window, kept across lottery closes
     std::map<QString, QAction*> menuItems_;
+    std::set<QString> wiredItems_;
     std::map<QString, QToolButton*> toolButtons_;
 
     BackgroundArea* imageback = nullptr;
@@ -136,6 +149,8 @@ private:
     AdvertStrip* pan = nullptr;
     QToolButton* tlbdata = nullptr;
     QToolButton* tlbexit = nullptr;
+    QLabel* lblmode = nullptr;
+    QLabel* lbldemo = nullptr;
 };
 
 } // namespace pickora::ui

@@ -71,6 +71,7 @@ void Tfrmmain::wireDataMenus()
         }
         // A catalogue kept from before lists the lotteries of the replaced file.
         delete catalogue_.data();
+        updateDemoNote();
         dialogs::information(this, u"成功恢复！"_s);
     };
 
@@ -99,14 +100,13 @@ void Tfrmmain::wireDataMenus()
         {u"mnuhomepage", web::makerIndexPage()},
         {u"mnuqq", web::makerContactPage()}};
     for (const auto& [item, address] : links)
-        connect(menuItem(QString::fromUtf16(item)), &QAction::triggered, this,
-                [address] { desktop::openUrl(QUrl(address)); });
+        onMenuItem(QString::fromUtf16(item), [address] { desktop::openUrl(QUrl(address)); });
 
-    connect(menuItem(u"mnudataadd"_s), &QAction::triggered, this, mnudataaddClick);
-    connect(menuItem(u"mnubackup"_s), &QAction::triggered, this, mnubackupClick);
-    connect(menuItem(u"mnurestore"_s), &QAction::triggered, this, mnurestoreClick);
-    connect(menuItem(u"mnuhelp"_s), &QAction::triggered, this, mnuhelpClick);
-    connect(menuItem(u"mnuabout"_s), &QAction::triggered, this, mnuaboutClick);
+    onMenuItem(u"mnudataadd"_s, mnudataaddClick);
+    onMenuItem(u"mnubackup"_s, mnubackupClick);
+    onMenuItem(u"mnurestore"_s, mnurestoreClick);
+    onMenuItem(u"mnuhelp"_s, mnuhelpClick);
+    onMenuItem(u"mnuabout"_s, mnuaboutClick);
 }
 
 } // namespace pickora::ui

@@ -10,8 +10,8 @@ namespace pickora::ui {
 
 void Tfrmmain::wireWheelMenu()
 {
-    connect(menuItem(u"mnujuzheng"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmjuzheng"_s, [this] { return new Tfrmjuzheng(folder_, this); });
+    wireWindows({
+        {u"mnujuzheng"_s, u"Tfrmjuzheng"_s, [this] { return new Tfrmjuzheng(folder_, this); }},
     });
 }
 

@@ -9,15 +9,14 @@
 #include <QVariantList>
 #include <vector>
 
+#include "store/store_error.h"
+
 namespace pickora::db {
 
-class DbError {
+class DbError : public StoreError {
 public:
-    explicit DbError(QString message) : message_(std::move(message)) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    explicit DbError(const QString& message) : StoreError(message.toStdString()) {}
+    QString message() const { return QString::fromUtf8(what()); }
 };
 
 // "name" with every embedded double quote doubled, safe for any table or column name.

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "store/draw_types.h"
+#include "store/store_error.h"
 
 namespace pickora {
 
 // A stored row that cannot be analysed (an issue that is not a number, a number out of range).
-class DrawDataError : public std::runtime_error {
+class DrawDataError : public StoreError {
 public:
-    using std::runtime_error::runtime_error;
+    using StoreError::StoreError;
 };
 
 // "20" + yy + "-" + mm + "-" + dd of an issue text yymmddnn.

@@ -11,16 +11,40 @@ DrawStore::DrawStore(Tdatamod& datamod, RandomSource& random, QObject* parent)
 {
 }
 
+void DrawStore::openLottery(const LotteryProfile& profile)
+{
+    lotteryOpen_ = false;
+    profile_ = profile;
+    try {
+        openDrawStore();
+        history_ = readHistory();
+    } catch (...) {
+        closeDrawStore();
+        throw;
+    }
+    lotteryOpen_ = true;
+    emit rowsChanged();
+}
+
+void DrawStore::showStandard()
+{
+    history_ = readHistory();
+    transformedMode_ = false;
+    emit rowsChanged();
+}
+
+void DrawStore::showTransformed() { loadTransformedHistory(); }
+
 void DrawStore::openDrawStore()
 {
-    transformedMode = false;
+    transformedMode_ = false;
     db::DbConnection& con = datamod_.t_con;
     db::RecordSet& table = datamod_.t_caipiao;
     table.close();
     con.close();
     try {
         con.open(datamod_.databaseFile());
-        table.openTable(schema::numberTable(QString::fromStdString(profile.name)),
+        table.openTable(schema::numberTable(QString::fromStdString(profile_.name)),
                         schema::kIssueColumn);
         if (table.rowCount() > kRetainedDraws)
             table.deleteFirst(table.rowCount() - kRetainedDraws);
@@ -29,30 +53,35 @@ void DrawStore::openDrawStore()
         con.close();
         throw;
     }
-    combinations = buildCombinationSpace(profile.totalNumbers);
+    combinations_ = buildCombinationSpace(profile_.totalNumbers);
 }
 
 void DrawStore::loadDrawHistory()
+{
+    history_ = readHistory();
+    emit rowsChanged();
+}
+
+DrawHistory DrawStore::readHistory()
 {
     db::RecordSet& table = datamod_.t_caipiao;
     std::vector<StoredDraw> stored;
     stored.reserve(table.rowCount());
     const int issueColumn = table.fieldIndex(schema::kIssueColumn);
-    const int first = firstColumn(drawPosition);
+    const int first = firstColumn(drawPosition_);
     int columns[kStoredNumbers] = {};
-    for (int j = 0; j < profile.pickCount; ++j)
+    for (int j = 0; j < profile_.pickCount; ++j)
         columns[j] = table.fieldIndex(QString::number(first + j));
     for (table.first(); !table.eof(); table.next()) {
         StoredDraw draw;
         draw.issueText = table.text(issueColumn).toStdString();
         // Only the analysed columns are read; the others may even be empty.
-        for (int j = 0; j < profile.pickCount; ++j)
+        for (int j = 0; j < profile_.pickCount; ++j)
             draw.numbers[first - 1 + j] = table.integer(columns[j]);
         stored.push_back(std::move(draw));
     }
     table.first();
-    history = buildDrawHistory(stored, drawPosition, profile.totalNumbers, profile.pickCount);
-    emit rowsChanged();
+    return buildDrawHistory(stored, drawPosition_, profile_.totalNumbers, profile_.pickCount);
 }
 
 void DrawStore::loadTransformedHistory() { applyTransform(drawTransformParameters()); }
@@ -62,15 +91,16 @@ TransformParameters DrawStore::drawTransformParameters()
     random_.reseedFromClock();
     TransformParameters parameters;
     parameters.windowLength = drawWindowLength(random_);
-    parameters.permutation = drawPermutation(profile.totalNumbers, random_);
+    parameters.permutation = drawPermutation(profile_.totalNumbers, random_);
     return parameters;
 }
 
 void DrawStore::applyTransform(const TransformParameters& parameters)
 {
-    transformed = transformHistory(history.draws, profile.totalNumbers, profile.pickCount,
+    transformedMode_ = true;
+    transformed_ = transformHistory(history_.draws, profile_.totalNumbers, profile_.pickCount,
                                    parameters.permutation, parameters.windowLength);
-    rebuildRows(history, transformed.draws);
+    rebuildRows(history_, transformed_.draws);
     emit rowsChanged();
 }
 
@@ -78,9 +108,9 @@ void DrawStore::closeDrawStore()
 {
     datamod_.t_caipiao.close();
     datamod_.t_con.close();
-    history.clear();
-    lotteryOpen = false;
-    transformedMode = false;
+    history_.clear();
+    lotteryOpen_ = false;
+    transformedMode_ = false;
     emit rowsChanged();
 }
 

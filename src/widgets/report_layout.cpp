@@ -132,4 +132,20 @@ std::vector<ReportPage> layoutReport(const ReportInput& in)
     return pages;
 }
 
+ReportPage layoutSettingsPage(const SettingsPageInput& in)
+{
+    const int W = in.width;
+    const int H = in.height;
+    ReportPage page;
+    page.texts.push_back({(W - in.titleWidth) / 2, H / 29 - 50, in.title, ReportFont::Title});
+    page.texts.push_back({W / 14, 2 * H / 29 - 20, "打印日期:" + in.date, ReportFont::Body});
+    int k = 4;
+    for (const auto& [left, right] : in.lines) {
+        page.texts.push_back({W / 10, k * H / 30, left, ReportFont::Body});
+        page.texts.push_back({W / 10 + W / 2, k * H / 30, right, ReportFont::Body});
+        ++k;
+    }
+    return page;
+}
+
 } // namespace pickora

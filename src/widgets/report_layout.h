@@ -3,6 +3,7 @@
 // device units, for a printable area of W x H. The painter only draws what this returns.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pickora {
@@ -49,6 +50,18 @@ std::vector<ReportPage> layoutReport(const ReportInput& input);
 int reportPageCount(ReportLayout layout, int rowCount);
 // "共" n "页\第" p "页"
 std::string reportFooter(int pageCount, int page);
+// A page of settings without a table: the title, "打印日期:" and the date, then one line of a
+// left and a right text for each entry of `lines` (six fit), on the lines y = k H / 30 from k = 4.
+struct SettingsPageInput {
+    int width = 0;
+    int height = 0;
+    std::string title;
+    int titleWidth = 0;
+    std::string date;
+    std::vector<std::pair<std::string, std::string>> lines;
+};
+ReportPage layoutSettingsPage(const SettingsPageInput& input);
+
 // The print date: four-digit year, month and day without leading zeros, joined by "-".
 std::string reportDate(int year, int month, int day);
 

@@ -50,32 +50,13 @@ QString reportDateToday()
     return QString::fromStdString(reportDate(today.year(), today.month(), today.day()));
 }
 
-bool paintTableReport(QPrinter& printer, const TableReportRequest& request)
+namespace {
+
+// Draws laid-out pages on a printer whose painter is begun.
+bool paintPages(QPrinter& printer, QPainter& painter, const std::vector<ReportPage>& pages)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QFont title = titleFont();
     const QFont body = bodyFont();
-
-    ReportInput input;
-    input.layout = request.layout;
-    input.width = page.width();
-    input.height = page.height();
-    input.title = utf8(request.title);
-    input.titleWidth = QFontMetrics(title, &printer).horizontalAdvance(request.title);
-    input.settingsLine = utf8(request.settingsLine);
-    for (const QString& header : request.headers)
-        input.headers.push_back(utf8(header));
-    for (const QStringList& row : request.rows) {
-        std::vector<std::string> cells;
-        for (const QString& cell : row)
-            cells.push_back(utf8(cell));
-        input.rows.push_back(std::move(cells));
-    }
-
-    const std::vector<ReportPage> pages = layoutReport(input);
     QPen pen(Qt::black);
     pen.setWidth(std::max(1, printer.resolution() / 150));
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -94,6 +75,64 @@ bool paintTableReport(QPrinter& printer, const TableReportRequest& request)
         }
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+} // namespace
+
+bool paintTableReport(QPrinter& printer, const TableReportRequest& request)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+
+    ReportInput input;
+    input.layout = request.layout;
+    input.width = page.width();
+    input.height = page.height();
+    input.title = utf8(request.title);
+    input.titleWidth = QFontMetrics(titleFont(), &printer).horizontalAdvance(request.title);
+    input.settingsLine = utf8(request.settingsLine);
+    for (const QString& header : request.headers)
+        input.headers.push_back(utf8(header));
+    for (const QStringList& row : request.rows) {
+        std::vector<std::string> cells;
+        for (const QString& cell : row)
+            cells.push_back(utf8(cell));
+        input.rows.push_back(std::move(cells));
+    }
+    return paintPages(printer, painter, layoutReport(input));
+}
+
+bool paintSettingsPage(QPrinter& printer, const SettingsPageRequest& request)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    SettingsPageInput input;
+    input.width = page.width();
+    input.height = page.height();
+    input.title = utf8(request.title);
+    input.titleWidth = QFontMetrics(titleFont(), &printer).horizontalAdvance(request.title);
+    input.date = utf8(reportDateToday());
+    for (const auto& [left, right] : request.lines)
+        input.lines.emplace_back(utf8(left), utf8(right));
+    return paintPages(printer, painter, {layoutSettingsPage(input)});
+}
+
+bool printSettingsPage(QWidget* parent, const SettingsPageRequest& request)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(600);
+    printer.setDocName(request.title);
+    if (!dialogs::choosePrinter(parent, printer))
+        return false;
+    if (!paintSettingsPage(printer, request)) {
+        dialogs::error(parent, u"请安装打印机！"_s);
+        return false;
+    }
+    return true;
 }
 
 bool printTableReport(QWidget* parent, const TableReportRequest& request)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "widgets/report_layout.h"
@@ -27,6 +28,15 @@ bool printTableReport(QWidget* parent, const TableReportRequest& request);
 
 // Paints the pages on a printer already chosen; false when the printer fails.
 bool paintTableReport(QPrinter& printer, const TableReportRequest& request);
+
+// A page of settings (no table, no precondition): the title, the print date and the pairs of
+// texts, left and right, line by line. Failures report "请安装打印机！".
+struct SettingsPageRequest {
+    QString title;
+    std::vector<std::pair<QString, QString>> lines;
+};
+bool printSettingsPage(QWidget* parent, const SettingsPageRequest& request);
+bool paintSettingsPage(QPrinter& printer, const SettingsPageRequest& request);
 
 // Whether a grid holds a table worth printing.
 bool hasTable(const std::vector<QStringList>& rows);

@@ -13,7 +13,7 @@
 #include "store/database_copy.h"
 #include "store/db_engine.h"
 #include "store/lottery_schema.h"
-#include "support/test_support.h"
+#include "support/temp_program_folder.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;

@@ -5,7 +5,7 @@
 #include "store/lottery_schema.h"
 #include "store/u_datamod.h"
 #include "store/u_public.h"
-#include "support/test_support.h"
+#include "support/temp_program_folder.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;
@@ -18,7 +18,7 @@ struct OpenStore {
     explicit OpenStore(const test::TempProgramFolder& folder)
         : datamod(folder.databaseFile()), store(datamod, random)
     {
-        store.profile.name = kShandong.toStdString();
+        store.setProfile({.name = kShandong.toStdString()});
     }
     Tdatamod datamod;
     SeededRandom random{5};
@@ -36,10 +36,10 @@ TEST(DrawStore, RetentionCapDeletesTheOldestFromTheFile)
     OpenStore open(folder);
     open.store.openDrawStore();
     open.store.loadDrawHistory();
-    EXPECT_EQ(open.store.history.count(), 3000);
+    EXPECT_EQ(open.store.history().count(), 3000);
     EXPECT_EQ(folder.rowCount(schema::numberTable(kShandong)), 3000);
-    EXPECT_EQ(open.store.history.rowText(0, 0), std::to_string(std::stoi(draws[1].issueText)));
-    EXPECT_EQ(open.store.combinations.entries.size(), 990U);
+    EXPECT_EQ(open.store.history().rowText(0, 0), std::to_string(std::stoi(draws[1].issueText)));
+    EXPECT_EQ(open.store.combinations().entries.size(), 990U);
 
     // Reopening keeps 3000: the cap never takes a row too many.
     open.store.openDrawStore();
@@ -53,10 +53,10 @@ TEST(DrawStore, EmptyTableOpensWithNoDraws)
     OpenStore open(folder);
     open.store.openDrawStore();
     open.store.loadDrawHistory();
-    EXPECT_EQ(open.store.history.count(), 0);
+    EXPECT_EQ(open.store.history().count(), 0);
     open.store.loadTransformedHistory();
     for (int y = 1; y <= 11; ++y)
-        EXPECT_EQ(open.store.transformed.finalRanking.rankOfLabel[static_cast<std::size_t>(y)], y);
+        EXPECT_EQ(open.store.transformed().finalRanking.rankOfLabel[static_cast<std::size_t>(y)], y);
 }
 
 TEST(DrawStore, BackPositionReadsColumnsThreeToFiveInOrder)
@@ -65,10 +65,10 @@ TEST(DrawStore, BackPositionReadsColumnsThreeToFiveInOrder)
     folder.createDatabase();
     folder.addDraws(kShandong, {{"09123101", {5, 11, 2, 8, 1}}});
     OpenStore open(folder);
-    open.store.drawPosition = DrawPosition::Back;
+    open.store.setDrawPosition(DrawPosition::Back);
     open.store.openDrawStore();
     open.store.loadDrawHistory();
-    const DrawHistory& h = open.store.history;
+    const DrawHistory& h = open.store.history();
     ASSERT_EQ(h.count(), 1);
     EXPECT_EQ(h.draws[0].issue, 9123101);
     EXPECT_EQ(h.dates[0], "2009-12-31");
@@ -89,25 +89,24 @@ TEST(DrawStore, TransformedRowsAndReopenReturnsToStandardRows)
     QObject::connect(&open.store, &DrawStore::rowsChanged, [&] { ++changes; });
     open.store.openDrawStore();
     open.store.loadDrawHistory();
-    const auto standard = open.store.history.rows;
-    open.store.loadTransformedHistory();
-    open.store.transformedMode = true;
+    const auto standard = open.store.history().rows;
+    open.store.showTransformed();
     EXPECT_EQ(changes, 2);
-    ASSERT_EQ(open.store.history.rows.size(), standard.size());
+    ASSERT_EQ(open.store.history().rows.size(), standard.size());
     bool differs = false;
     for (std::size_t i = 0; i < standard.size(); ++i) {
-        EXPECT_EQ(open.store.history.rows[i].issueText, standard[i].issueText);
-        differs |= open.store.history.rows[i].numbersText != standard[i].numbersText;
+        EXPECT_EQ(open.store.history().rows[i].issueText, standard[i].issueText);
+        differs |= open.store.history().rows[i].numbersText != standard[i].numbersText;
     }
     EXPECT_TRUE(differs);
     // The stored draws are untouched by the transform.
-    EXPECT_EQ(open.store.history.draws[0].numbers[0], 1);
+    EXPECT_EQ(open.store.history().draws[0].numbers[0], 1);
 
     open.store.openDrawStore();
-    EXPECT_FALSE(open.store.transformedMode);
+    EXPECT_FALSE(open.store.transformedMode());
     open.store.loadDrawHistory();
     for (std::size_t i = 0; i < standard.size(); ++i)
-        EXPECT_EQ(open.store.history.rows[i].numbersText, standard[i].numbersText);
+        EXPECT_EQ(open.store.history().rows[i].numbersText, standard[i].numbersText);
 }
 
 TEST(DrawStore, FailuresLeaveTheStoreClosedAndTheHistoryIntact)
@@ -130,14 +129,14 @@ TEST(DrawStore, EmptyNumberIsRefusedOnlyWhereItIsAnalysed)
     folder.addDraws(kShandong, test::TempProgramFolder::sampleDraws(5));
     folder.exec(u"INSERT INTO \"山东体彩11选5彩票号码表\" VALUES ('10090101', 1, 2, 3, 4, NULL, '')"_s);
     OpenStore open(folder);
-    open.store.drawPosition = DrawPosition::Front;
+    open.store.setDrawPosition(DrawPosition::Front);
     open.store.openDrawStore();
     open.store.loadDrawHistory();
-    ASSERT_EQ(open.store.history.count(), 6);
-    const auto before = open.store.history.rows;
+    ASSERT_EQ(open.store.history().count(), 6);
+    const auto before = open.store.history().rows;
 
-    open.store.drawPosition = DrawPosition::Back;
+    open.store.setDrawPosition(DrawPosition::Back);
     open.store.openDrawStore();
     EXPECT_THROW(open.store.loadDrawHistory(), db::DbError);
-    EXPECT_EQ(open.store.history.rows.size(), before.size()); // nothing half-loaded
+    EXPECT_EQ(open.store.history().rows.size(), before.size()); // nothing half-loaded
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the Qt tests: a program folder in a temporary directory with its database, and a
+// Helpers of the UI tests: a program folder in a temporary directory with its database, and a
 // dialogs responder that records every message box and answers the file dialogs.
 
 #include <QString>
@@ -8,31 +8,10 @@
 #include <deque>
 #include <vector>
 
+#include "support/temp_program_folder.h"
 #include "widgets/dialogs.h"
-#include "store/draw_types.h"
-#include "store/program_folder.h"
 
 namespace pickora::test {
-
-class TempProgramFolder {
-public:
-    TempProgramFolder();
-    ProgramFolder folder() const { return ProgramFolder(dir_.path()); }
-    QString databaseFile() const { return folder().databaseFile(); }
-    // The database with the four default lotteries, empty.
-    void createDatabase() const;
-    // Appends rows to a lottery's number table.
-    void addDraws(const QString& lottery, const std::vector<StoredDraw>& draws) const;
-    // `count` consecutive draws (issues 10010101, 10010102, ...; numbers cycling through 1..11).
-    static std::vector<StoredDraw> sampleDraws(int count);
-    // The number of rows of a table, read with a connection of its own.
-    int rowCount(const QString& table) const;
-    // Runs one statement on the database.
-    void exec(const QString& statement) const;
-
-private:
-    QTemporaryDir dir_;
-};
 
 struct RecordedMessage {
     ui::MessageKind kind;

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "widgets/bar_chart.h"
 #include "widgets/text_table_model.h"
 #include "analysis/u_congma.h"
@@ -31,7 +32,7 @@ struct OpenStore : test::MainWindowFixture {
 
 QStringList summaryLines(const QWidget& view)
 {
-    return view.findChild<QPlainTextEdit*>(u"mem"_s)->toPlainText().split(u'\n');
+    return test::child<QPlainTextEdit>(view, u"mem"_s)->toPlainText().split(u'\n');
 }
 
 } // namespace
@@ -43,20 +44,20 @@ TEST(IndicatorWindow, OpensOnThreeDrawsAndRecomputesOnlyOnTheButton)
     view.resize(1200, 700);
     view.show();
     EXPECT_EQ(view.windowTitle(), u"大小分析"_s);
-    auto* combo = view.findChild<QComboBox*>(u"comzuijingqishu"_s);
+    auto* combo = test::child<QComboBox>(view, u"comzuijingqishu"_s);
     ASSERT_EQ(combo->count(), 41);
     EXPECT_EQ(combo->itemText(0), u"全部期"_s);
     EXPECT_EQ(combo->currentIndex(), 3);
     EXPECT_EQ(view.window(), 3);
-    const auto* chart = view.findChild<ui::BarChart*>(u"chthistory"_s);
+    const auto* chart = test::child<ui::BarChart>(view, u"chthistory"_s);
     ASSERT_EQ(chart->series().size(), 1U);
     EXPECT_EQ(chart->series()[0].title, u"大数个数"_s);
     EXPECT_EQ(chart->series()[0].color, QColor(Qt::red));
     EXPECT_EQ(chart->categories().size(), 3);
-    EXPECT_EQ(chart->categories().last().toStdString(), s.store->history.rows.back().issueText);
+    EXPECT_EQ(chart->categories().last().toStdString(), s.store->history().rows.back().issueText);
     EXPECT_EQ(summaryLines(view).value(4), u"最近3期理论大数个数总和：4.5"_s);
 
-    const auto* table = view.findChild<QTableView*>(u"tabhistory"_s);
+    const auto* table = test::child<QTableView>(view, u"tabhistory"_s);
     EXPECT_EQ(table->model()->rowCount(), 40);
     EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), u"大数个数"_s);
     EXPECT_GE(table->columnWidth(0), 60); // wider when the issue texts need it
@@ -66,45 +67,44 @@ TEST(IndicatorWindow, OpensOnThreeDrawsAndRecomputesOnlyOnTheButton)
     EXPECT_EQ(view.window(), 40);
     EXPECT_EQ(chart->categories().size(), 3);
     EXPECT_EQ(summaryLines(view).value(4), u"最近3期理论大数个数总和：4.5"_s);
-    view.findChild<QPushButton*>(u"btntongji"_s)->click();
+    test::child<QPushButton>(view, u"btntongji"_s)->click();
     EXPECT_EQ(chart->categories().size(), 40);
     EXPECT_EQ(summaryLines(view).value(4), u"最近40期理论大数个数总和：60.0"_s);
 
     EXPECT_FALSE(chart->marksShown());
-    view.findChild<QCheckBox*>(u"chkhistorybiao"_s)->click();
+    test::child<QCheckBox>(view, u"chkhistorybiao"_s)->click();
     EXPECT_TRUE(chart->marksShown());
 }
 
 TEST(IndicatorWindow, TransformedModeFeedsTheViewsButRepeatRecomputesFromStoredDraws)
 {
     OpenStore s(60);
-    s.store->loadTransformedHistory();
-    s.store->transformedMode = true;
+    s.store->showTransformed();
     const auto tableValues = [](const QWidget& view) {
         QStringList values;
-        const auto* model = view.findChild<QTableView*>(u"tabhistory"_s)->model();
+        const auto* model = test::child<QTableView>(view, u"tabhistory"_s)->model();
         for (int r = 0; r < model->rowCount(); ++r)
             values << model->index(r, 1).data().toString();
         return values;
     };
     QStringList transformedNumbers;
-    for (const Draw& d : s.store->transformed.draws)
+    for (const Draw& d : s.store->transformed().draws)
         transformedNumbers << QString::asprintf("%.2d %.2d %.2d ", d.numbers[0], d.numbers[1], d.numbers[2]);
     QStringList storedNumbers;
-    for (const Draw& d : s.store->history.draws)
+    for (const Draw& d : s.store->history().draws)
         storedNumbers << QString::asprintf("%.2d %.2d %.2d ", d.numbers[0], d.numbers[1], d.numbers[2]);
     ASSERT_NE(transformedNumbers, storedNumbers);
 
     ui::Tfrmdaxiao big(*s.store);
     EXPECT_EQ(tableValues(big), transformedNumbers);
-    big.findChild<QPushButton*>(u"btntongji"_s)->click();
+    test::child<QPushButton>(big, u"btntongji"_s)->click();
     EXPECT_EQ(tableValues(big), transformedNumbers);
     big.computeStandard();
     EXPECT_EQ(tableValues(big), storedNumbers);
 
     ui::Tfrmcongma repeat(*s.store);
     EXPECT_EQ(tableValues(repeat), transformedNumbers);
-    repeat.findChild<QPushButton*>(u"btntongji"_s)->click();
+    test::child<QPushButton>(repeat, u"btntongji"_s)->click();
     EXPECT_EQ(tableValues(repeat), storedNumbers);
 }
 
@@ -115,19 +115,24 @@ TEST(IntervalWindow, ZonesFollowTheComboAtTheNextComputation)
     view.resize(1300, 700);
     view.show();
     EXPECT_EQ(view.windowTitle(), u"区间分析"_s);
-    const auto* model = view.findChild<QTableView*>(u"tabhistory"_s)->model();
+    const auto* model = test::child<QTableView>(view, u"tabhistory"_s)->model();
     ASSERT_EQ(model->columnCount(), 5);
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), u"01-04号码总数"_s);
     EXPECT_EQ(model->headerData(4, Qt::Horizontal).toString(), u"09-11号码总数"_s);
-    const auto* chart = view.findChild<ui::BarChart*>(u"chthistory"_s);
+    const auto* chart = test::child<ui::BarChart>(view, u"chthistory"_s);
     ASSERT_EQ(chart->series().size(), 3U);
     EXPECT_TRUE(chart->series()[0].visible);
     EXPECT_FALSE(chart->series()[1].visible);
     EXPECT_EQ(chart->series()[1].title, u"2区号码数"_s);
     EXPECT_EQ(chart->series()[1].color, QColor(Qt::green));
+    // Each bar is labelled with its count: the zone-1 counts of the three newest draws.
+    const QStringList zoneOneCounts = {model->index(27, 2).data().toString(),
+                                       model->index(28, 2).data().toString(),
+                                       model->index(29, 2).data().toString()};
+    EXPECT_EQ(chart->categories(), zoneOneCounts);
 
     // Nothing is cut short: every column is as wide as its header and its texts.
-    const auto* table = view.findChild<QTableView*>(u"tabhistory"_s);
+    const auto* table = test::child<QTableView>(view, u"tabhistory"_s);
     const QFontMetrics metrics(table->font());
     for (int c = 0; c < model->columnCount(); ++c) {
         EXPECT_GE(table->columnWidth(c),
@@ -137,12 +142,12 @@ TEST(IntervalWindow, ZonesFollowTheComboAtTheNextComputation)
             << c;
     }
 
-    view.findChild<QCheckBox*>(u"chkqu2"_s)->click();
+    test::child<QCheckBox>(view, u"chkqu2"_s)->click();
     EXPECT_TRUE(chart->series()[1].visible);
 
-    view.findChild<QComboBox*>(u"comqujian"_s)->setCurrentIndex(4); // five zones
+    test::child<QComboBox>(view, u"comqujian"_s)->setCurrentIndex(4); // five zones
     EXPECT_EQ(model->columnCount(), 5);
-    view.findChild<QPushButton*>(u"btntongji"_s)->click();
+    test::child<QPushButton>(view, u"btntongji"_s)->click();
     ASSERT_EQ(model->columnCount(), 7);
     EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), u"无号码"_s);
     for (int r = 0; r < model->rowCount(); ++r)

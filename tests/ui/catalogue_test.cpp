@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "shell/u_index.h"
 #include "store/db_engine.h"
 #include "store/lottery_schema.h"
@@ -20,7 +21,7 @@ namespace {
 QStringList listed(const ui::Tfrmindex& catalogue)
 {
     QStringList names;
-    auto* list = catalogue.findChild<QListWidget*>(u"lstcaipiao"_s);
+    auto* list = test::child<QListWidget>(catalogue, u"lstcaipiao"_s);
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     return names;
@@ -28,7 +29,7 @@ QStringList listed(const ui::Tfrmindex& catalogue)
 
 void select(ui::Tfrmindex& catalogue, const QString& name)
 {
-    auto* list = catalogue.findChild<QListWidget*>(u"lstcaipiao"_s);
+    auto* list = test::child<QListWidget>(catalogue, u"lstcaipiao"_s);
     list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
 }
 
@@ -51,16 +52,16 @@ TEST(Catalogue, ListsNumberTablesInEngineOrderAndShowsTheSelectedDefinition)
     ui::Tfrmindex catalogue(*f.store);
     EXPECT_EQ(catalogue.windowTitle(), u"彩票操作"_s);
     EXPECT_EQ(listed(catalogue), schema::defaultLotteries());
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcaisum"_s)->text(), u"10"_s);
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcaisel"_s)->text(), u"3"_s);
-    EXPECT_FALSE(catalogue.findChild<QPushButton*>(u"btnadd"_s)->isEnabled());
-    EXPECT_FALSE(catalogue.findChild<QPushButton*>(u"btndel"_s)->isEnabled());
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcaisum"_s)->text(), u"10"_s);
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcaisel"_s)->text(), u"3"_s);
+    EXPECT_FALSE(test::child<QPushButton>(catalogue, u"btnadd"_s)->isEnabled());
+    EXPECT_FALSE(test::child<QPushButton>(catalogue, u"btndel"_s)->isEnabled());
 
     select(catalogue, u"山东体彩11选5"_s);
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcainame"_s)->text(), u"山东体彩11选5"_s);
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcaisum"_s)->text(), u"11"_s);
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcaisel"_s)->text(), u"5"_s);
-    EXPECT_TRUE(catalogue.findChild<QGroupBox*>(u"optcaitype"_s)
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcainame"_s)->text(), u"山东体彩11选5"_s);
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcaisum"_s)->text(), u"11"_s);
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcaisel"_s)->text(), u"5"_s);
+    EXPECT_TRUE(test::child<QGroupBox>(catalogue, u"optcaitype"_s)
                     ->findChildren<QRadioButton*>()
                     .at(1)
                     ->isChecked());
@@ -68,7 +69,7 @@ TEST(Catalogue, ListsNumberTablesInEngineOrderAndShowsTheSelectedDefinition)
 
     select(catalogue, u"江西体彩11选5"_s);
     EXPECT_EQ(ticked(catalogue), (QList<bool>{false, true, false, true, false, true, false}));
-    EXPECT_EQ(catalogue.findChild<QLineEdit*>(u"edtcaitime"_s)->text(), u"09:10"_s);
+    EXPECT_EQ(test::child<QLineEdit>(catalogue, u"edtcaitime"_s)->text(), u"09:10"_s);
     EXPECT_TRUE(f.dialogs.messages.empty());
 }
 
@@ -78,7 +79,7 @@ TEST(Catalogue, WeekdayBoxesLieInTwoRowsOfFourAndThree)
     ui::Tfrmindex catalogue(*f.store);
     const auto& boxes = catalogue.weekdayBoxes();
     ASSERT_EQ(boxes.size(), 7);
-    auto* group = catalogue.findChild<QGroupBox*>(u"grpweek"_s);
+    auto* group = test::child<QGroupBox>(catalogue, u"grpweek"_s);
     const int width = group->width() / 4 - 6;
     for (int n = 1; n <= 7; ++n) {
         const QCheckBox* box = boxes[n - 1];
@@ -93,10 +94,10 @@ TEST(Catalogue, WeekdayBoxesLieInTwoRowsOfFourAndThree)
 TEST(Catalogue, PositionIsKeptAfterExitAndNothingSelectedIsRefused)
 {
     test::MainWindowFixture f;
-    f.store->drawPosition = DrawPosition::Middle;
+    f.store->setDrawPosition(DrawPosition::Middle);
     {
         ui::Tfrmindex catalogue(*f.store);
-        const auto buttons = catalogue.findChild<QGroupBox*>(u"optpos"_s)->findChildren<QRadioButton*>();
+        const auto buttons = test::child<QGroupBox>(catalogue, u"optpos"_s)->findChildren<QRadioButton*>();
         EXPECT_TRUE(buttons.at(1)->isChecked()); // shows the position in force
         buttons.at(2)->click();
         catalogue.btnopenClick();
@@ -104,10 +105,10 @@ TEST(Catalogue, PositionIsKeptAfterExitAndNothingSelectedIsRefused)
         EXPECT_EQ(f.dialogs.messages[0].title, u"错误"_s);
         EXPECT_EQ(f.dialogs.messages[0].text, u"请选择彩票！"_s);
         EXPECT_FALSE(catalogue.opened());
-        catalogue.findChild<QPushButton*>(u"btnext"_s)->click();
+        test::child<QPushButton>(catalogue, u"btnext"_s)->click();
     }
-    EXPECT_EQ(f.store->drawPosition, DrawPosition::Back);
-    EXPECT_FALSE(f.store->lotteryOpen);
+    EXPECT_EQ(f.store->drawPosition(), DrawPosition::Back);
+    EXPECT_FALSE(f.store->lotteryOpen());
 }
 
 TEST(Catalogue, DatabaseWithoutLotteriesListsNothing)
@@ -136,7 +137,7 @@ TEST(Catalogue, BrokenDatabaseOrMissingTablesEndWithAMessage)
     catalogue.btnopenClick();
     ASSERT_EQ(f.dialogs.messages.size(), 2U);
     EXPECT_TRUE(f.dialogs.messages[1].text.contains(u"没有值"_s));
-    EXPECT_FALSE(f.store->lotteryOpen);
+    EXPECT_FALSE(f.store->lotteryOpen());
     EXPECT_FALSE(catalogue.opened());
 
     QFile::remove(f.folder.databaseFile());
@@ -162,7 +163,7 @@ TEST(Catalogue, StoredRowsAreReadStrictlyAndSuspiciousOnesNamed)
     EXPECT_EQ(f.dialogs.messages[0].text, u"以下记录可能有误，请核对（数据库没有改动）：\n"
                                           "第 2 行的期号 10010101 与第 1 行相同。\n"
                                           "第 3 行（期号 10010102）的号码 04 出现了不止一次。"_s);
-    EXPECT_EQ(f.store->history.count(), 3);
+    EXPECT_EQ(f.store->history().count(), 3);
     EXPECT_EQ(f.folder.rowCount(schema::numberTable(u"山东体彩11选5"_s)), 3);
     f.store->closeDrawStore();
 
@@ -173,7 +174,7 @@ TEST(Catalogue, StoredRowsAreReadStrictlyAndSuspiciousOnesNamed)
     select(again, u"山东体彩11选5"_s);
     again.btnopenClick();
     EXPECT_FALSE(again.opened());
-    EXPECT_FALSE(f.store->lotteryOpen);
+    EXPECT_FALSE(f.store->lotteryOpen());
     ASSERT_EQ(f.dialogs.messages.size(), 1U);
     EXPECT_EQ(f.dialogs.messages[0].text,
               u"数据表“山东体彩11选5彩票号码表”第 4 行的“1”列的值“5.7”不是整数。"_s);

@@ -101,7 +101,7 @@ TEST(DataMenus, BackupCopiesWhileTheLotteryStaysOpen)
     f.dialogs.fileAnswers = {backup};
     w.menuItem(u"mnubackup"_s)->trigger();
     EXPECT_EQ(f.dialogs.texts(), QStringList{u"成功备份！"_s});
-    EXPECT_TRUE(f.store->lotteryOpen);
+    EXPECT_TRUE(f.store->lotteryOpen());
     EXPECT_TRUE(f.datamod->t_con.isOpen());
     EXPECT_EQ(programDatabaseProblem(backup), QString());
     EXPECT_EQ(drawsIn(backup), 30);
@@ -126,7 +126,7 @@ TEST(DataMenus, BackupCopiesWhileTheLotteryStaysOpen)
     w.menuItem(u"mnubackup"_s)->trigger();
     ASSERT_EQ(f.dialogs.messages.size(), 1u);
     EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Error);
-    EXPECT_TRUE(f.store->lotteryOpen);
+    EXPECT_TRUE(f.store->lotteryOpen());
 }
 
 TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
@@ -143,7 +143,7 @@ TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
     // Cancelled: the lottery was closed first and stays closed.
     f.openLottery(kGuangdong);
     w.menuItem(u"mnurestore"_s)->trigger();
-    EXPECT_FALSE(f.store->lotteryOpen);
+    EXPECT_FALSE(f.store->lotteryOpen());
     EXPECT_FALSE(f.datamod->t_con.isOpen());
     EXPECT_TRUE(f.dialogs.messages.empty());
     ASSERT_EQ(f.dialogs.fileDialogs.size(), 1u);
@@ -183,7 +183,7 @@ TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
     w.menuItem(u"mnurestore"_s)->trigger();
     EXPECT_EQ(f.dialogs.texts(), QStringList{u"成功恢复！"_s});
     EXPECT_EQ(drawsIn(f.folder.databaseFile()), 200);
-    EXPECT_FALSE(f.store->lotteryOpen);
+    EXPECT_FALSE(f.store->lotteryOpen());
 }
 
 TEST(DataMenus, HelpAndWebItemsOpenTheirAddresses)

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "widgets/bar_chart.h"
 #include "widgets/text_table_model.h"
 #include "analysis/u_piantai.h"
@@ -57,7 +58,7 @@ struct OpenStore : test::MainWindowFixture {
 
 template <class T> T* control(const QWidget& window, const QString& name)
 {
-    T* widget = window.findChild<T*>(name);
+    T* widget = test::child<T>(window, name);
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
 }
@@ -181,8 +182,7 @@ TEST(OmissionWindow, ShowsTheSkewAndReboundFiguresOfTheStandardHistory)
     EXPECT_EQ(tableOf(rebound).rows()[1].mid(5), (QStringList{u"0"_s, u"0"_s, u"0%"_s}));
 
     // The transformed mode does not apply to these windows.
-    g.store->loadTransformedHistory();
-    g.store->transformedMode = true;
+    g.store->showTransformed();
     control<QPushButton>(skew, u"btnala"_s)->click();
     EXPECT_EQ(tableOf(skew).text(0, 7), u"35%"_s);
 }
@@ -201,7 +201,7 @@ TEST(OmissionWindow, SortButtonsReorderTheTableAndTheChartFollows)
     // Chase values of 1..11: 35 0 51 89 0 51 0 29 59 89 142; current omissions
     // 1 0 2 3 0 2 0 1 2 3 4; hits 5 10 7 6 8 7 6 6 6 6 5.
     const auto numberOrderRows =
-        computeOmission(g.store->history.draws, 11, 3, OmissionVariant::Skew, SortMode::None);
+        computeOmission(g.store->history().draws, 11, 3, OmissionVariant::Skew, SortMode::None);
     const Case cases[] = {
         {"Button1", SortMode::ChaseValue, {11, 10, 4, 9, 6, 3, 1, 8, 2, 7, 5}},
         {"Button2", SortMode::Omission, {11, 10, 4, 9, 3, 6, 8, 1, 2, 7, 5}},
@@ -244,7 +244,10 @@ TEST(OmissionWindow, CheckBoxesOnlyRedrawTheChart)
     control<QPushButton>(w, u"Button3"_s)->click();
     const QStringList before = column(tableOf(w), 0);
     // A new draw in the store is not seen until a button computes again.
-    g.store->history.draws.push_back(Draw{10010199, {1, 2, 3, 0, 0}});
+    g.folder.addDraws(kJiangxi, {{"10010199", {1, 2, 3, 4, 5}}});
+    g.store->openDrawStore();
+    g.store->loadDrawHistory();
+    ASSERT_EQ(g.store->history().draws.back().issue, 10010199);
 
     const auto* chart = control<ui::BarChart>(w, u"chthistory"_s);
     const QStringList boxes = {u"chk0"_s, u"chk1"_s, u"chk2"_s, u"chk3"_s};

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "shell/jpeg_picture.h"
 #include "shell/tick_source.h"
 #include "shell/u_flash.h"
@@ -46,7 +47,7 @@ struct SplashFolder {
     }
     QString line(const ui::Tfrmflash& splash, const QString& name) const
     {
-        return splash.findChild<QLabel*>(name)->text();
+        return test::child<QLabel>(splash, name)->text();
     }
 
     test::TempProgramFolder folder;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "filter/bet_list_model.h"
 #include "filter/total_filter.h"
 #include "filter/u_totalfilt.h"
@@ -34,7 +35,7 @@ struct FilterFixture : test::MainWindowFixture {
     template <class T>
     T* find(const char* name)
     {
-        return filter().findChild<T*>(QLatin1StringView(name));
+        return test::child<T>(filter(), QLatin1StringView(name));
     }
     ui::Tfrmtotalfilt& filter() { return *this->window; }
     void range(const char* check, const char* low, const char* high, const QString& from,
@@ -81,7 +82,7 @@ TEST(TotalFilterWindow, RunsNarrowAndClearStartsAgain)
     f.range("chkhei", "comhei1", "comhei2", u"30"_s, u"30"_s);
     f.filter().btnfiltClick();
     EXPECT_EQ(f.dialogs.texts().last(), u"没有符合条件的投注号码，请重新选择过滤条件！"_s);
-    EXPECT_EQ(keptCount(f.store->combinations), 6);
+    EXPECT_EQ(keptCount(f.store->combinations()), 6);
     EXPECT_EQ(f.listed(), 6);
 
     f.filter().btnclearClick();
@@ -171,7 +172,7 @@ TEST(TotalFilterWindow, CopyLoadAndRefusedLoad)
     EXPECT_TRUE(f.find<QCheckBox>("chkhongqiu")->isChecked());
     EXPECT_FALSE(f.find<QCheckBox>("chkhei")->isChecked());
     EXPECT_EQ(f.find<QComboBox>("comhei1")->currentIndex(), -1);
-    EXPECT_EQ(f.store->combinations.entries.size(), 3U);
+    EXPECT_EQ(f.store->combinations().entries.size(), 3U);
 
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("01 02 03\r\n01 0x 03\r\n");
@@ -179,7 +180,7 @@ TEST(TotalFilterWindow, CopyLoadAndRefusedLoad)
     f.dialogs.fileAnswers = {file};
     f.filter().btnloadClick();
     EXPECT_TRUE(f.dialogs.texts().last().contains(u"第 2 行"_s));
-    EXPECT_EQ(f.store->combinations.entries.size(), 3U);
+    EXPECT_EQ(f.store->combinations().entries.size(), 3U);
     EXPECT_EQ(f.listed(), 3);
 }
 
@@ -195,6 +196,9 @@ TEST(TotalFilterWindow, BigBaseTab)
     f.filter().btnjiaoqizClick();
     EXPECT_EQ(f.find<QLabel>("lbl")->text(), u"最终交集：3注"_s);
     EXPECT_EQ(f.find<QPlainTextEdit>("mem")->toPlainText(), u"01 02 03 \n01 02 04 \n05 06 07 \n"_s);
+    // The memo shows LF ends; the copy ends every line with CR LF.
+    f.find<QPushButton>("btncopyz")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"01 02 03 \r\n01 02 04 \r\n05 06 07 \r\n"_s);
 
     f.find<QLineEdit>("edtkaijiangz")->setText(u"5 6 7"_s);
     f.filter().btnduijiangzClick();
@@ -224,7 +228,7 @@ TEST(TotalFilterWindow, OpenedFromMenuAndToolBarAndForgottenAtClose)
     w.toolButton(u"tlbala"_s)->click();
     QPointer<QWidget> first = w.toolWindows().find(u"Tfrmtotalfilt"_s);
     ASSERT_TRUE(first);
-    first->findChild<QPushButton*>(u"btnclose"_s)->click();
+    test::child<QPushButton>(*first, u"btnclose"_s)->click();
     EXPECT_FALSE(first->isVisible());
     w.menuItem(u"mnutotalfilt"_s)->trigger();
     EXPECT_TRUE(first->isVisible());

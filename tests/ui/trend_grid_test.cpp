@@ -35,7 +35,7 @@ TEST(TrendGrid, GeometryAndNewestDrawOnTop)
     EXPECT_EQ(g.view->gridRowCount(), 31);
     EXPECT_EQ(g.view->gridColumnCount(), 15);
     const QAbstractItemModel* model = g.view->grid()->model();
-    const DrawHistory& h = g.store->history;
+    const DrawHistory& h = g.store->history();
     EXPECT_EQ(model->index(0, 0).data().toString().toStdString(), h.rows[29].issueText);
     EXPECT_EQ(model->index(29, 0).data().toString().toStdString(), h.rows[0].issueText);
     EXPECT_EQ(model->index(0, 1).data().toString().toStdString(), h.rows[29].numbersText);
@@ -60,13 +60,12 @@ TEST(TrendGrid, FollowsTheRowsInForceAndPaintsTheColumnColours)
     OpenGrid g(50);
     const QAbstractItemModel* model = g.view->grid()->model();
     const QString standard = model->index(0, 1).data().toString();
-    g.store->loadTransformedHistory();
-    g.store->transformedMode = true;
-    const Draw& newest = g.store->transformed.draws.back();
+    g.store->showTransformed();
+    const Draw& newest = g.store->transformed().draws.back();
     EXPECT_EQ(model->index(0, 1).data().toString().toStdString(),
               makeTrendRow(newest.issue, std::span(newest.numbers.data(), 3)).numbersText);
     EXPECT_EQ(model->index(0, 0).data().toString().toStdString(),
-              std::to_string(g.store->history.draws.back().issue));
+              std::to_string(g.store->history().draws.back().issue));
 
     const QImage image = g.view->grid()->viewport()->grab().toImage();
     const QTableView* grid = g.view->grid();

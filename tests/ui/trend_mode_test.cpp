@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <set>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "analysis/trend_search.h"
 #include "analysis/u_code.h"
 #include "analysis/u_daxiao.h"
@@ -42,14 +44,14 @@ struct TrendFixture : test::MainWindowFixture {
     QStringList gridColumn(int column)
     {
         QStringList texts;
-        const auto* model = window->findChild<QTableView*>(u"grdcode"_s)->model();
+        const auto* model = test::child<QTableView>(*window, u"grdcode"_s)->model();
         for (int r = 0; r < model->rowCount(); ++r)
             texts << model->index(r, column).data().toString();
         return texts;
     }
     void setSetting(const char* name, const QString& text)
     {
-        window->searchSettings()->findChild<QLineEdit*>(QLatin1StringView(name))->setText(text);
+        test::child<QLineEdit>(*window->searchSettings(), QLatin1StringView(name))->setText(text);
     }
 };
 
@@ -61,21 +63,21 @@ TEST(TrendMode, TransformAndBackRestoreEveryView)
     const QStringList issues = f.gridColumn(0);
     const QStringList numbers = f.gridColumn(1);
     f.window->tlbbianwanClick();
-    EXPECT_TRUE(f.store->transformedMode);
+    EXPECT_TRUE(f.store->transformedMode());
     EXPECT_EQ(f.gridColumn(0), issues);
     EXPECT_NE(f.gridColumn(1), numbers);
     auto* filter = qobject_cast<ui::Tfrmtotalfilt*>(f.window->toolWindows().find(u"Tfrmtotalfilt"_s));
     ASSERT_NE(filter, nullptr);
     EXPECT_FALSE(filter->isVisible()); // made hidden
-    EXPECT_FALSE(filter->findChild<QCheckBox*>(u"chkhongqiu"_s)->isEnabled());
+    EXPECT_FALSE(test::child<QCheckBox>(*filter, u"chkhongqiu"_s)->isEnabled());
     const QStringList first = f.gridColumn(1);
     f.window->tlbbianwanClick();
     const QStringList second = f.gridColumn(1);
     EXPECT_EQ(f.gridColumn(0), issues);
     f.window->tlbbiaozhunClick();
-    EXPECT_FALSE(f.store->transformedMode);
+    EXPECT_FALSE(f.store->transformedMode());
     EXPECT_EQ(f.gridColumn(1), numbers);
-    EXPECT_TRUE(filter->findChild<QCheckBox*>(u"chkhongqiu"_s)->isEnabled());
+    EXPECT_TRUE(test::child<QCheckBox>(*filter, u"chkhongqiu"_s)->isEnabled());
     EXPECT_NE(first, second); // every press draws a new labelling
 
     // An indicator view computes again from the history in force.
@@ -84,7 +86,7 @@ TEST(TrendMode, TransformAndBackRestoreEveryView)
     ASSERT_NE(view, nullptr);
     const auto standardRows = view->computation().rows.back().numbersText;
     f.window->tlbbianwanClick();
-    const Draw& newest = f.store->transformed.draws.back();
+    const Draw& newest = f.store->transformed().draws.back();
     EXPECT_EQ(view->computation().rows.back().numbersText,
               QString::asprintf("%.2d %.2d %.2d ", newest.numbers[0], newest.numbers[1], newest.numbers[2])
                   .toStdString());
@@ -100,9 +102,9 @@ TEST(TrendMode, SearchStopsOnTheWantedPattern)
     f.window->tlbyilouClick(); // defaults: two newest draws all big or all small
     EXPECT_FALSE(f.window->searching());
     EXPECT_GE(f.window->searchTransforms(), 1);
-    EXPECT_TRUE(f.store->transformedMode);
+    EXPECT_TRUE(f.store->transformedMode());
     EXPECT_EQ(f.window->tabStrip()->currentIndex(), 1);
-    const auto& draws = f.store->transformed.draws;
+    const auto& draws = f.store->transformed().draws;
     ASSERT_GE(draws.size(), 2U);
     const auto big = [](const Draw& d) { return int(d.numbers[0] > 5) + int(d.numbers[1] > 5) + int(d.numbers[2] > 5); };
     const int a = big(draws[draws.size() - 1]);
@@ -111,18 +113,18 @@ TEST(TrendMode, SearchStopsOnTheWantedPattern)
     EXPECT_TRUE(f.window->statusBar()->currentMessage().contains(QString::number(f.window->searchTransforms())));
     auto* filter = f.window->toolWindows().find(u"Tfrmtotalfilt"_s);
     ASSERT_NE(filter, nullptr);
-    EXPECT_FALSE(filter->findChild<QCheckBox*>(u"chkhongqiu"_s)->isChecked());
+    EXPECT_FALSE(test::child<QCheckBox>(*filter, u"chkhongqiu"_s)->isChecked());
 
     // The captions follow the chosen indicator, and the same tests apply to it.
     auto* settings = f.window->searchSettings();
     settings->findChildren<QRadioButton*>().at(2)->click(); // 和值
-    EXPECT_EQ(settings->findChild<QCheckBox*>(u"chk1"_s)->text(), u"和值>="_s);
+    EXPECT_EQ(test::child<QCheckBox>(*settings, u"chk1"_s)->text(), u"和值>="_s);
     f.setSetting("edtnum1", u"20"_s);
     f.setSetting("edtnum2", u"6"_s);
     f.setSetting("edtyanxunum", u"1"_s);
     f.window->tlbyilouClick();
     EXPECT_EQ(f.window->tabStrip()->currentIndex(), 3);
-    const Draw& newest = f.store->transformed.draws.back();
+    const Draw& newest = f.store->transformed().draws.back();
     const int sum = newest.numbers[0] + newest.numbers[1] + newest.numbers[2];
     EXPECT_TRUE(sum >= 20 || sum <= 6) << sum;
 }
@@ -131,12 +133,12 @@ TEST(TrendMode, SearchRefusalsAndStop)
 {
     TrendFixture f;
     auto* settings = f.window->searchSettings();
-    settings->findChild<QCheckBox*>(u"chk1"_s)->setChecked(false);
-    settings->findChild<QCheckBox*>(u"chk2"_s)->setChecked(false);
+    test::child<QCheckBox>(*settings, u"chk1"_s)->setChecked(false);
+    test::child<QCheckBox>(*settings, u"chk2"_s)->setChecked(false);
     f.window->tlbyilouClick();
     EXPECT_TRUE(f.dialogs.texts().last().contains(u"请至少勾选一个条件"_s));
     EXPECT_EQ(f.window->searchTransforms(), 0);
-    settings->findChild<QCheckBox*>(u"chk1"_s)->setChecked(true);
+    test::child<QCheckBox>(*settings, u"chk1"_s)->setChecked(true);
     f.setSetting("edtyanxunum", u"x"_s);
     f.window->tlbyilouClick();
     EXPECT_TRUE(f.dialogs.texts().last().contains(u"“x”"_s));
@@ -165,9 +167,9 @@ TEST(CompoundSearch, StrikesUntilTheWantedCountIsLeft)
     f.window->menuItem(u"mnufushi"_s)->trigger();
     auto* fushi = qobject_cast<ui::Tfrmfushi*>(f.window->toolWindows().find(u"Tfrmfushi"_s));
     ASSERT_NE(fushi, nullptr);
-    auto* count = fushi->findChild<QLineEdit*>(u"edtnum"_s);
+    auto* count = test::child<QLineEdit>(*fushi, u"edtnum"_s);
     EXPECT_EQ(count->text(), u"6"_s);
-    auto* limit = fushi->findChild<QLineEdit*>(u"edtyilouqishu"_s);
+    auto* limit = test::child<QLineEdit>(*fushi, u"edtyilouqishu"_s);
     limit->setText(u"121"_s); // more than the 120 draws
     fushi->btnsouClick();
     EXPECT_TRUE(f.dialogs.texts().last().contains(u"120"_s));
@@ -180,10 +182,14 @@ TEST(CompoundSearch, StrikesUntilTheWantedCountIsLeft)
     fushi->btnsouClick();
     EXPECT_FALSE(fushi->searching());
     EXPECT_GE(fushi->transforms(), 5);
-    const QString result = fushi->findChild<QLineEdit*>(u"edtfushicode"_s)->text();
+    // The progress line counts the transforms tried and the numbers struck out.
+    EXPECT_EQ(test::child<QLabel>(*fushi, u"lblprogress"_s)->text(),
+              u"已变幻 %1 次，已排除 5 个号码，还剩 6 个。"_s.arg(fushi->transforms()));
+    EXPECT_TRUE(fushi->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QString result = test::child<QLineEdit>(*fushi, u"edtfushicode"_s)->text();
     EXPECT_EQ(result.size(), 6 * 3);
     EXPECT_TRUE(result.endsWith(u' '));
-    EXPECT_FALSE(f.store->transformedMode); // back to the stored draws
+    EXPECT_FALSE(f.store->transformedMode()); // back to the stored draws
 }
 
 namespace {
@@ -206,7 +212,7 @@ TEST(TrendMode, SeededSearchStopsAtTheFirstMatchingTransform)
     TransformedHistory match;
     for (;;) {
         ++expected;
-        match = replayTransform(replay, f.store->history.draws);
+        match = replayTransform(replay, f.store->history().draws);
         const auto big = [](const Draw& d) { return int(d.numbers[0] > 5) + int(d.numbers[1] > 5) + int(d.numbers[2] > 5); };
         const int a = big(match.draws[match.draws.size() - 1]);
         const int b = big(match.draws[match.draws.size() - 2]);
@@ -215,9 +221,9 @@ TEST(TrendMode, SeededSearchStopsAtTheFirstMatchingTransform)
     }
     f.window->tlbyilouClick();
     EXPECT_EQ(f.window->searchTransforms(), expected);
-    EXPECT_EQ(f.store->transformed.windowLength, match.windowLength);
-    EXPECT_EQ(f.store->transformed.permutation.perm, match.permutation.perm);
-    EXPECT_EQ(f.store->transformed.draws.back().numbers, match.draws.back().numbers);
+    EXPECT_EQ(f.store->transformed().windowLength, match.windowLength);
+    EXPECT_EQ(f.store->transformed().permutation.perm, match.permutation.perm);
+    EXPECT_EQ(f.store->transformed().draws.back().numbers, match.draws.back().numbers);
 }
 
 TEST(CompoundSearch, SeededRunCountsOnlyNewStrikesAndStopKeepsTheResult)
@@ -226,9 +232,9 @@ TEST(CompoundSearch, SeededRunCountsOnlyNewStrikesAndStopKeepsTheResult)
     f.window->menuItem(u"mnufushi"_s)->trigger();
     auto* fushi = qobject_cast<ui::Tfrmfushi*>(f.window->toolWindows().find(u"Tfrmfushi"_s));
     ASSERT_NE(fushi, nullptr);
-    fushi->findChild<QCheckBox*>(u"chkyilou"_s)->setChecked(false);
-    auto* count = fushi->findChild<QLineEdit*>(u"edtnum"_s);
-    auto* result = fushi->findChild<QLineEdit*>(u"edtfushicode"_s);
+    test::child<QCheckBox>(*fushi, u"chkyilou"_s)->setChecked(false);
+    auto* count = test::child<QLineEdit>(*fushi, u"edtnum"_s);
+    auto* result = test::child<QLineEdit>(*fushi, u"edtfushicode"_s);
 
     // Every transform strikes a number; a number struck again does not count.
     SeededRandom replay(3);
@@ -236,7 +242,7 @@ TEST(CompoundSearch, SeededRunCountsOnlyNewStrikesAndStopKeepsTheResult)
     int expected = 0;
     while (struck.size() < 5) {
         ++expected;
-        const TransformedHistory t = replayTransform(replay, f.store->history.draws);
+        const TransformedHistory t = replayTransform(replay, f.store->history().draws);
         struck.insert(t.numberOfNextRank(longestAbsentRank(t.draws, 11, 3).rank));
     }
     fushi->btnsouClick();
@@ -254,12 +260,12 @@ TEST(CompoundSearch, SeededRunCountsOnlyNewStrikesAndStopKeepsTheResult)
 
     // A rank absent in all 120 draws never turns up: "停止" ends the search, result untouched.
     const QString before = result->text();
-    fushi->findChild<QCheckBox*>(u"chkyilou"_s)->setChecked(true);
-    fushi->findChild<QLineEdit*>(u"edtyilouqishu"_s)->setText(u"120"_s);
+    test::child<QCheckBox>(*fushi, u"chkyilou"_s)->setChecked(true);
+    test::child<QLineEdit>(*fushi, u"edtyilouqishu"_s)->setText(u"120"_s);
     QTimer::singleShot(300, [&] { fushi->btnsouClick(); });
     fushi->btnsouClick();
     EXPECT_FALSE(fushi->searching());
     EXPECT_GT(fushi->transforms(), 1);
     EXPECT_EQ(result->text(), before);
-    EXPECT_FALSE(f.store->transformedMode);
+    EXPECT_FALSE(f.store->transformedMode());
 }

@@ -33,10 +33,7 @@ struct MainWindowFixture {
     // Opens `lottery` in the store as the catalogue does (no main window needed).
     void openLottery(const QString& lottery)
     {
-        store->profile.name = lottery.toStdString();
-        store->lotteryOpen = true;
-        store->openDrawStore();
-        store->loadDrawHistory();
+        store->openLottery({.name = lottery.toStdString()});
     }
 
     TempProgramFolder folder;

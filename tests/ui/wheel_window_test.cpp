@@ -8,11 +8,14 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <gtest/gtest.h>
 
+#include "support/child.h"
 #include "widgets/text_table_model.h"
 #include "recommend/u_juzheng.h"
 #include "ui/ui_fixture.h"
@@ -25,13 +28,13 @@ namespace {
 // The folder the build copies beside the program, with the shipped wheel files.
 ProgramFolder shippedFolder() { return ProgramFolder(QStringLiteral(PICKORA_PROGRAM_FOLDER)); }
 
-QComboBox* list(QWidget& w, const char* name) { return w.findChild<QComboBox*>(QLatin1StringView(name)); }
+QComboBox* list(QWidget& w, const char* name) { return test::child<QComboBox>(w, QLatin1StringView(name)); }
 
-void click(QWidget& w, const char* name) { w.findChild<QPushButton*>(QLatin1StringView(name))->click(); }
+void click(QWidget& w, const char* name) { test::child<QPushButton>(w, QLatin1StringView(name))->click(); }
 
 void chooseKind(QWidget& w, int index)
 {
-    w.findChild<QGroupBox*>(u"optjutype"_s)->findChildren<QRadioButton*>().at(index)->click();
+    test::child<QGroupBox>(w, u"optjutype"_s)->findChildren<QRadioButton*>().at(index)->click();
 }
 
 void typeNumbers(ui::Tfrmjuzheng& w, const QList<int>& numbers)
@@ -91,7 +94,7 @@ TEST(WheelWindow, SettingsListsBoxesAndKinds)
 
     // 21 boxes in 3 rows of 7 inside the frame; box 9 is row 1, column 1.
     ASSERT_EQ(w.numberBoxes().size(), 21);
-    const QGroupBox* frame = w.findChild<QGroupBox*>(u"grphao"_s);
+    const QGroupBox* frame = test::child<QGroupBox>(w, u"grphao"_s);
     EXPECT_EQ(frame->title(), u"请在下面框中输入你要包的号码："_s);
     const int fw = frame->width(), fh = frame->height();
     EXPECT_EQ(w.numberBoxes()[8]->geometry(),
@@ -133,9 +136,6 @@ TEST(WheelWindow, SettingsListsBoxesAndKinds)
     QApplication::sendEvent(box, &press);
     QApplication::sendEvent(box, &release);
     EXPECT_EQ(box->selectedText(), u"07"_s);
-
-    click(w, "btnprint"); // does nothing
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(WheelWindow, BalancedAndBankerWheelsFromTheShippedFiles)
@@ -157,8 +157,8 @@ TEST(WheelWindow, BalancedAndBankerWheelsFromTheShippedFiles)
         EXPECT_EQ(row(w, static_cast<int>(r)), expected);
     }
     const QString count = QString::number(balanced.size());
-    EXPECT_EQ(w.findChild<QLineEdit*>(u"edtjushu"_s)->text(), count);
-    EXPECT_EQ(w.findChild<QLabel*>(u"lblcode"_s)->text(), u"投注号码：共"_s + count + u" 注"_s);
+    EXPECT_EQ(test::child<QLineEdit>(w, u"edtjushu"_s)->text(), count);
+    EXPECT_EQ(test::child<QLabel>(w, u"lblcode"_s)->text(), u"投注号码：共"_s + count + u" 注"_s);
 
     // "胆拖式": base 1 … 9 and banker 11 read 选五型09码中5保4.txt; every bet ends with 11.
     chooseKind(w, 1);
@@ -246,6 +246,46 @@ TEST(WheelWindow, MatrixFileStopsAtTextAndRefusesBadLines)
             << dialogs.messages[0].text.toStdString();
         EXPECT_EQ(w.gridModel()->rowCount(), 2); // the list shown before stays
     }
+}
+
+TEST(WheelWindow, PrintsTheListInTheTotalFilterLayout)
+{
+    test::ScriptedDialogs dialogs;
+    ui::Tfrmjuzheng w(shippedFolder());
+    click(w, "btnprint");
+    EXPECT_EQ(dialogs.texts(), QStringList{u"请先生成表格！"_s});
+
+    typeNumbers(w, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    click(w, "btngen");
+    const int bets = w.gridModel()->rowCount();
+    ASSERT_GT(bets, 0);
+    const ui::TableReportRequest request = w.printRequest();
+    EXPECT_EQ(request.layout, ReportLayout::TotalFilter);
+    EXPECT_EQ(request.headers, (QStringList{u"序号"_s, u"投注号码"_s}));
+    EXPECT_TRUE(request.title.contains(u"选六型10码中6保5"_s)) << request.title.toStdString();
+    EXPECT_TRUE(request.settingsLine.startsWith(u"共%1注 打印日期:"_s.arg(bets)));
+    ASSERT_EQ(request.rows.size(), static_cast<std::size_t>(bets));
+    QString first;
+    for (int c = 1; c <= 6; ++c)
+        first += row(w, 0).at(c) + u' ';
+    EXPECT_EQ(request.rows.front(), (QStringList{u"1"_s, first}));
+
+    // The button goes to the printer dialog (refused by the test's dialogs: nothing printed).
+    dialogs.messages.clear();
+    click(w, "btnprint");
+    EXPECT_FALSE(dialogs.texts().contains(u"请先生成表格！"_s));
+
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(600);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath(u"wheel.pdf"_s));
+    ASSERT_TRUE(ui::paintTableReport(printer, request));
+    QFile pdf(out.filePath(u"wheel.pdf"_s));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+              (bets + 24) / 25);
 }
 
 TEST(WheelWindow, SavesTheListUnderTheProposedName)
