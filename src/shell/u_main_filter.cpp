@@ -13,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace pickora::ui {
 
-namespace {
-template <class Window>
-void wireToolWindow(Tfrmmain* main, QAction* item, ToolWindows& windows, DrawStore& store, const QString& key)
-{
-    QObject::connect(item, &QAction::triggered, main,
-                     [main, &windows, &store, key] { windows.show(key, [&] { return new Window(store, main); }); });
-}
-} // namespace
-
 void Tfrmmain::wireFilterMenu()
 {
     const auto showTotalFilter = [this] {
@@ -29,10 +20,12 @@ void Tfrmmain::wireFilterMenu()
     };
     onMenuItem(u"mnutotalfilt"_s, showTotalFilter);
     connect(toolButton(u"tlbala"_s), &QToolButton::clicked, this, showTotalFilter);
-    wireToolWindow<Tfrmallhei>(this, menuItem(u"mnuallhei"_s), toolWindows_, store_, u"Tfrmallhei"_s);
-    wireToolWindow<Tfrmallcongma>(this, menuItem(u"mnuallcongma"_s), toolWindows_, store_, u"Tfrmallcongma"_s);
-    wireToolWindow<Tfrmallpiantai>(this, menuItem(u"mnuallpiantai"_s), toolWindows_, store_, u"Tfrmallpiantai"_s);
-    wireToolWindow<Tfrmallgensui>(this, menuItem(u"mnuallgensui"_s), toolWindows_, store_, u"Tfrmallgensui"_s);
+    wireWindows({
+        {u"mnuallhei"_s, u"Tfrmallhei"_s, [this] { return new Tfrmallhei(store_, this); }},
+        {u"mnuallcongma"_s, u"Tfrmallcongma"_s, [this] { return new Tfrmallcongma(store_, this); }},
+        {u"mnuallpiantai"_s, u"Tfrmallpiantai"_s, [this] { return new Tfrmallpiantai(store_, this); }},
+        {u"mnuallgensui"_s, u"Tfrmallgensui"_s, [this] { return new Tfrmallgensui(store_, this); }},
+    });
 }
 
 } // namespace pickora::ui
