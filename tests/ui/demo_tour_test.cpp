@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "demo/demo_tour.h"
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 #include "exclude/exclusion_list_model.h"
 #include "invest/u_gudingjihua.h"
 #include "store/program_folder.h"
@@ -48,7 +48,7 @@ TEST(DemoTour, OpensALotteryAndShowsEveryTabOnItsOwn)
     EXPECT_TRUE(f.store->lotteryOpen()) << "the tour ends with the lottery open for the player";
     EXPECT_TRUE(tour.captionsShown().first().contains(u"模拟开奖数据"_s));
     EXPECT_NE(w.findChild<ui::Tfrmabout*>(), nullptr);
-    const auto* sum = qobject_cast<ui::ExclusionFrame*>(w.toolWindows().find(u"Tfrmallhei"_s));
+    const auto* sum = qobject_cast<ui::ExclusionWindow*>(w.toolWindows().find(u"Tfrmallhei"_s));
     ASSERT_NE(sum, nullptr) << "the tour shows an exclusion search";
     EXPECT_EQ(sum->listModel()->rowCount(), 164);
     EXPECT_EQ(f.folder.rowCount(schema::numberTable(lottery)), 60) << "the tour changes no data";
