@@ -32,9 +32,8 @@ const QStringList kAlwaysEnabled = {
     u"mnutiyuweb"_s,   u"mnufuliweb"_s,      u"mnushishicaiweb"_s, u"mnuhelp"_s,
     u"mnuhomepage"_s,  u"mnuqq"_s,           u"mnuabout"_s};
 // Items whose windows are not built yet: disabled rather than doing nothing when chosen.
-const QStringList kWithoutWindow = {u"mnusep"_s,        u"mnuqingmi"_s,    u"mnuallcongma"_s,
-                                    u"mnuallhei"_s,     u"mnuallpiantai"_s, u"mnuallgensui"_s,
-                                    u"mnuganzhi"_s,     u"mnusibu"_s};
+const QStringList kWithoutWindow = {u"mnuallcongma"_s, u"mnuallhei"_s, u"mnuallpiantai"_s,
+                                    u"mnuallgensui"_s};
 const QStringList kToolNeedLottery = {u"tlbpiantai"_s, u"tlbyilou"_s, u"tlbala"_s,
                                       u"tlbbiaozhun"_s, u"tlbbianwan"_s};
 const QStringList kToolAlways = {u"tlbopen"_s, u"tlbdata"_s, u"tlbyansi"_s, u"tlbexit"_s};
