@@ -1,11 +1,13 @@
 #include "analysis/u_code.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/indicator_view_logic.h"
 #include "analysis/trend_grid_layout.h"
 #include "store/u_public.h"
 
@@ -166,8 +168,17 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     grdcode_->setFocusPolicy(Qt::NoFocus);
     grdcode_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    // With no draws the grid is blank: this says how to get draws in.
+    lblempty_ = new QLabel(QString::fromUtf8(kNoDrawsHint), this);
+    lblempty_->setObjectName(u"lblempty"_s);
+    lblempty_->setWordWrap(true);
+    lblempty_->setAutoFillBackground(true);
+    lblempty_->setMargin(12);
+    lblempty_->setVisible(store.history().count() == 0);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblempty_);
     layout->addWidget(grdcode_);
 
     connect(&store, &DrawStore::rowsChanged, this, [this] {
@@ -182,6 +193,7 @@ int Tfrmcode::gridColumnCount() const { return model_->columnCount(); }
 
 void Tfrmcode::FormActivate()
 {
+    lblempty_->setVisible(store_.history().count() == 0);
     applyColumnWidths();
     grdcode_->scrollToTop();
 }

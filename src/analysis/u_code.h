@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+class QLabel;
 class QTableView;
 
 namespace pickora {
@@ -36,6 +37,8 @@ public:
     explicit Tfrmcode(const DrawStore& store, QWidget* parent = nullptr);
 
     QTableView* grid() const { return grdcode_; }
+    // The hint shown instead of draws when the lottery has none.
+    QLabel* emptyHint() const { return lblempty_; }
     TrendGridModel* model() const { return model_; }
     // Rows including the header row, as a player counts them.
     int gridRowCount() const;
@@ -52,6 +55,7 @@ private:
     const DrawStore& store_;
     TrendGridModel* model_;
     QTableView* grdcode_;
+    QLabel* lblempty_ = nullptr;
 };
 
 } // namespace pickora::ui

@@ -2,6 +2,10 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "exclude/u_allcongma.h"
+#include "exclude/u_allgensui.h"
+#include "exclude/u_allhei.h"
+#include "exclude/u_allpiantai.h"
 #include "filter/u_totalfilt.h"
 #include "recommend/u_ganzhi.h"
 #include "recommend/u_qingmi.h"
@@ -20,6 +24,12 @@ void Tfrmmain::wireFilterMenu()
     };
     onMenuItem(u"mnutotalfilt"_s, showTotalFilter);
     connect(toolButton(u"tlbala"_s), &QToolButton::clicked, this, showTotalFilter);
+    wireWindows({
+        {u"mnuallhei"_s, u"Tfrmallhei"_s, [this] { return new Tfrmallhei(store_, this); }},
+        {u"mnuallcongma"_s, u"Tfrmallcongma"_s, [this] { return new Tfrmallcongma(store_, this); }},
+        {u"mnuallpiantai"_s, u"Tfrmallpiantai"_s, [this] { return new Tfrmallpiantai(store_, this); }},
+        {u"mnuallgensui"_s, u"Tfrmallgensui"_s, [this] { return new Tfrmallgensui(store_, this); }},
+    });
 
     // The recommendation windows need at least one stored draw.
     for (const MenuWindow& row : std::vector<MenuWindow>{
