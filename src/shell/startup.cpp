@@ -57,12 +57,17 @@ int runProgram(QApplication& app)
     ClockSeededRandom random;
     DrawStore store(datamod, random);
     Tfrmmain main(store, folder, QUrl(web::makerServer()));
-    main.downloads().pageServer = QUrl(web::resultsPageServer());
-    main.downloads().feedServer = QUrl(web::resultsFeedServer());
+    // The results services: the settings file in the program folder, else the built-in ones.
+    main.downloads().defaultPageServer = QUrl(web::resultsPageServer());
+    main.downloads().defaultFeedServer = QUrl(web::resultsFeedServer());
+    const QStringList settingsProblems = loadServiceSettings(folder, main.downloads());
     // Without a window manager "maximised" means nothing: fill the screen ourselves too.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         main.setGeometry(screen->availableGeometry());
     main.showMaximized();
+    if (!settingsProblems.isEmpty())
+        dialogs::warning(&main, u"“%1”中有不能用的内容，这些地址用默认值：\n"_s.arg(serviceSettingsFile(folder))
+                                    + settingsProblems.join(u'\n'));
     return app.exec();
 }
 

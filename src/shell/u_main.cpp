@@ -207,6 +207,7 @@ void Tfrmmain::buildMenus()
     data->setObjectName(u"mnudata"_s);
     addItem(data, "mnudataadd", u"数据添加(&M)"_s);
     addItem(data, "mnudownload", u"数据下载(&D)"_s);
+    addItem(data, "mnuimport", u"导入开奖号码(&I)"_s);
     data->addSeparator();
     addItem(data, "mnubackup", u"数据备份(&B)"_s);
     addItem(data, "mnurestore", u"数据恢复(&C)"_s);
