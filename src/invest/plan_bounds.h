@@ -11,9 +11,9 @@
 
 namespace pickora {
 
-// The largest amount a setting may lead to: a total, a prize or a loss. A net profit is the
-// difference of two of them, and 100 times that still fits.
-inline constexpr std::int64_t kPlanAmountLimit = std::numeric_limits<std::int64_t>::max() / 200;
+// The largest amount a setting may lead to: a total, a prize or a loss; the same bound every
+// computed and loaded plan amount keeps (so a net profit, and 100 times it, fit in 64 bits).
+inline constexpr std::int64_t kPlanAmountLimit = kMaxPlanAmount;
 
 // The largest stake per multiple (U, or 2n in the variable plan) that D periods at the top
 // multiplier can carry after a prior loss L0; 0 when none can.

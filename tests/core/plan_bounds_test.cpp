@@ -26,7 +26,7 @@ TEST(PlanBounds, OnlyWhatSixtyFourBitsNeedIsRefused)
     const Case cases[] = {
         {settings(0, 10, 16, 1000, 80), true},
         {settings(0, 10, 16, 10'000'001, 80), true}, // a prize above ten million is fine
-        {settings(0, 10, 16, 4'000'000'000'000, 80), true},
+        {settings(0, 10, 16, 40'000'000'000, 80), true},
         {settings(0, 10, 16, prizeTop, 80), true},
         {settings(0, 10, 16, prizeTop + 1, 80), false}, // 10000 times it would not fit
         {settings(0, 10, 16, -1, 80), false},
