@@ -355,7 +355,7 @@ void Tfrmtozi::useBets(PlayType type, std::vector<Bet> bets)
 {
     listType_ = type;
     bets_ = std::move(bets);
-    gapTable_ = hitGapTable(type, bets_, store_.history.draws);
+    gapTable_ = hitGapTable(type, bets_, store_.history().draws);
     showBets();
     showGapTable();
     showIntervalStats();
@@ -632,7 +632,7 @@ bool Tfrmtozi::haveBetList()
 
 void Tfrmtozi::saveText(const QString& ending, const std::string& text)
 {
-    const QString name = QString::fromStdString(store_.profile.name)
+    const QString name = QString::fromStdString(store_.profile().name)
                          + fromUtf8(playTypeCaption(playType())) + ending;
     const QString file = dialogs::saveFile(
         this, {u"保存"_s, u"文本文件(*.txt)|*.txt"_s, u"txt"_s, folder_.attachmentsFolder(), name});
@@ -648,7 +648,7 @@ void Tfrmtozi::saveText(const QString& ending, const std::string& text)
 
 std::optional<std::string> Tfrmtozi::loadText(const QString& ending)
 {
-    const QString name = QString::fromStdString(store_.profile.name)
+    const QString name = QString::fromStdString(store_.profile().name)
                          + fromUtf8(playTypeCaption(playType())) + ending;
     const QString file = dialogs::openFile(
         this, {u"载入"_s, u"文本文件(*.txt)|*.txt"_s, u"txt"_s, folder_.attachmentsFolder(), name});
@@ -735,15 +735,15 @@ void Tfrmtozi::mnubothloadClick()
 
 QString Tfrmtozi::listTitle() const
 {
-    const auto& draws = store_.history.draws;
+    const auto& draws = store_.history().draws;
     const QString issue = draws.empty() ? QString() : QString::number(draws.back().issue);
-    return QString::fromStdString(store_.profile.name) + u"  "_s + issue + u"期"_s
+    return QString::fromStdString(store_.profile().name) + u"  "_s + issue + u"期"_s
            + fromUtf8(playTypeCaption(playType())) + u"投注号码"_s;
 }
 
 QString Tfrmtozi::settingsTitle() const
 {
-    return QString::fromStdString(store_.profile.name) + u"  投资模式设置"_s;
+    return QString::fromStdString(store_.profile().name) + u"  投资模式设置"_s;
 }
 
 std::vector<std::pair<QString, QString>> Tfrmtozi::settingsPageLines() const
