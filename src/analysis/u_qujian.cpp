@@ -46,7 +46,8 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
 
     chthistory = new BarChart(u"最近各期区间图表"_s, this);
     chthistory->setObjectName(u"chthistory"_s);
-    chthistory->setMinimumSize(729, 305);
+    // Narrow enough that the view, beside its 433-pixel table, fits a 1024-pixel screen.
+    chthistory->setMinimumSize(480, 305);
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(u"GroupBox1"_s);
