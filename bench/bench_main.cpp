@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/trend_search.h"
+#include "bench_lottery.h"
 #include "invest/plan.h"
 #include "store/db_engine.h"
 #include "store/demo_draws.h"
@@ -34,6 +35,8 @@
 
 using namespace Qt::StringLiterals;
 using namespace pickora;
+using pickora::bench::OpenLottery;
+using pickora::bench::openLottery;
 
 namespace {
 
@@ -93,19 +96,10 @@ QString freshWorkingCopy()
     return file;
 }
 
-struct OpenLottery {
-    explicit OpenLottery(const QString& file) : datamod(file), store(datamod, random)
-    {
-        store.setDrawPosition(DrawPosition::Middle);
-    }
-    Tdatamod datamod;
-    ClockSeededRandom random;
-    DrawStore store;
-};
+} // namespace
 
-// A lottery opened on a fresh copy of the template, holding the retained draws; nothing (and the
-// benchmark skipped with the reason) when that fails.
-std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
+// A lottery opened on a fresh copy of the template (shared with the other benchmark files).
+std::unique_ptr<bench::OpenLottery> bench::openLottery(benchmark::State& state)
 {
     const QString file = freshWorkingCopy();
     if (file.isEmpty()) {
@@ -125,6 +119,8 @@ std::unique_ptr<OpenLottery> openLottery(benchmark::State& state)
     }
     return open;
 }
+
+namespace {
 
 void BM_OpenLottery(benchmark::State& state)
 {

@@ -1,5 +1,5 @@
 // Fills a program folder with a demo database: the four lotteries with 3000 generated draws each.
-// An existing database is left as it is. The database is built and filled under another name and
+// An existing database keeps its draws; it only gets the demo marker if it lacks it. The database is built and filled under another name and
 // renamed at the end, so the program never finds a half-made one.
 //
 // Usage: pickora_demo_database <program-folder>
@@ -36,11 +36,12 @@ int main(int argc, char** argv)
     }
     const ProgramFolder folder(arguments[1]);
     const QString file = folder.databaseFile();
-    if (QFileInfo::exists(file)) {
-        print(u"%1 already exists; left as it is."_s.arg(file));
-        return 0;
-    }
     try {
+        if (QFileInfo::exists(file)) {
+            markAsDemoDatabase(file);
+            print(u"%1 already exists; its draws are kept."_s.arg(file));
+            return 0;
+        }
         const int rows = createDemoDatabase(file);
         print(u"Demo database %1: %2 lotteries, %3 draws each (%4 rows)."_s.arg(file)
                   .arg(schema::defaultLotteries().size())

@@ -6,6 +6,7 @@
 
 #include "acquire/draw_download.h"
 #include "acquire/results_sources.h"
+#include "acquire/u_services.h"
 #include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,13 @@ Tfrmdownload2::Tfrmdownload2(ProgramFolder folder, DownloadState& downloads, QWi
     btnclose->setAutoDefault(false);
     connect(btnclose, &QPushButton::clicked, this, [this] { btncloseClick(); });
 
+    // The results services' addresses (a small dialog of its own).
+    btnservices = new QPushButton(u"服务设置"_s, this);
+    btnservices->setObjectName(u"btnservices"_s);
+    btnservices->setGeometry(12, 42, 80, 24);
+    btnservices->setAutoDefault(false);
+    connect(btnservices, &QPushButton::clicked, this, [this] { btnservicesClick(); });
+
     lbltitle = new QLabel(this);
     lbltitle->setObjectName(u"lbltitle"_s);
     lbltitle->setGeometry(0, 0, width(), height());
@@ -71,7 +79,7 @@ void Tfrmdownload2::btndownClick()
         return;
     downloading_ = true;
     const QString chosen = comdown->currentText();
-    for (QWidget* control : std::initializer_list<QWidget*>{btndown, btnclose, comdown, lbltishi})
+    for (QWidget* control : std::initializer_list<QWidget*>{btndown, btnclose, comdown, lbltishi, btnservices})
         control->hide();
     lbltitle->show();
     repaint();
@@ -80,18 +88,33 @@ void Tfrmdownload2::btndownClick()
         lbltitle->setText(title);
         lbltitle->repaint();
     });
+    log_.clear();
+    bool anyFailed = false;
     for (const ResultSource& source : resultSources()) {
         const QString lottery = QString::fromUtf8(source.lottery.data(),
                                                   static_cast<qsizetype>(source.lottery.size()));
-        if (chosen == kAllLotteries || chosen == lottery)
-            update.fromListPages(source);
+        if (chosen == kAllLotteries || chosen == lottery) {
+            const UpdateOutcome outcome = update.fromListPages(source);
+            anyFailed = anyFailed || !outcome.succeeded();
+            log_ << outcomeLine(lottery, outcome);
+        }
     }
 
     downloading_ = false;
     QWidget* owner = parentWidget();
     done(Accepted);
     downloads_.firstDownloadDone = true;
-    dialogs::information(owner, u"下载完成！"_s);
+    const QString report = downloadReport(log_, anyFailed);
+    if (anyFailed)
+        dialogs::warning(owner, report);
+    else
+        dialogs::information(owner, report);
+}
+
+void Tfrmdownload2::btnservicesClick()
+{
+    Tfrmservices dialog(folder_, downloads_, this);
+    dialog.exec();
 }
 
 void Tfrmdownload2::btncloseClick() { done(Rejected); }

@@ -3,6 +3,7 @@
 // last ten days. Opened modally by the menu "数据下载(&D)" with no lottery open.
 
 #include <QDialog>
+#include <QStringList>
 
 #include "store/program_folder.h"
 
@@ -23,10 +24,13 @@ public:
     Tfrmdownload2(ProgramFolder folder, DownloadState& downloads, QWidget* parent = nullptr);
 
     bool downloading() const { return downloading_; }
+    // One line per lottery of the last download: draws added, or why none could be.
+    const QStringList& outcomeLog() const { return log_; }
 
     // Handlers.
     void btndownClick();
     void btncloseClick();
+    void btnservicesClick();
 
 public slots:
     // Refused while the pages are fetched.
@@ -36,11 +40,13 @@ private:
     ProgramFolder folder_;
     DownloadState& downloads_;
     bool downloading_ = false;
+    QStringList log_;
 
     QLabel* lbltishi;
     QComboBox* comdown;
     QPushButton* btndown;
     QPushButton* btnclose;
+    QPushButton* btnservices;
     QLabel* lbltitle;
 };
 

@@ -44,14 +44,24 @@ void Tfrmdownload3::Timer1Timer()
         lbltitle->repaint();
     });
     const ResultSource* source = findResultSource(lottery_.toStdString());
+    UpdateOutcome outcome;
     if (!downloads_.firstDownloadDone) {
         if (source)
-            update.fromListPages(*source);
+            outcome = update.fromListPages(*source);
         downloads_.firstDownloadDone = true;
     } else if (source) {
-        update.fromFeed(*source);
+        outcome = update.fromFeed(*source);
     }
-    dialogs::information(this, u"下载完成！"_s);
+    QStringList lines;
+    if (source)
+        lines << outcomeLine(lottery_, outcome);
+    else if (!lottery_.isEmpty())
+        lines << u"%1：数据下载不提供这个彩票的开奖号码"_s.arg(lottery_);
+    const bool failed = !outcome.succeeded() || (!source && !lottery_.isEmpty());
+    if (failed)
+        dialogs::warning(this, downloadReport(lines, true));
+    else
+        dialogs::information(this, downloadReport(lines, false));
     done(Accepted);
 }
 

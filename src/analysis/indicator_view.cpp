@@ -26,6 +26,17 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 } // namespace
 
+void backOnPicture(QWidget* view)
+{
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(child) || qobject_cast<QCheckBox*>(child)
+            || qobject_cast<QGroupBox*>(child)) {
+            child->setBackgroundRole(QPalette::Window);
+            child->setAutoFillBackground(true);
+        }
+    }
+}
+
 IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget* parent)
     : QWidget(parent), kind_(kind), store_(store), model_(new TextTableModel(this))
 {
@@ -100,6 +111,7 @@ IndicatorView::IndicatorView(IndicatorKind kind, const DrawStore& store, QWidget
     connect(btntongji, &QPushButton::clicked, this, &IndicatorView::btntongjiClick);
     connect(chkhistorybiao, &QCheckBox::clicked, this, &IndicatorView::chkhistorybiaoClick);
 
+    backOnPicture(this);
     compute(store.transformedMode());
     drawChart();
     // "标准走势", "变幻走势" and the searches replace the rows: the view computes again from them.

@@ -23,6 +23,10 @@ namespace pickora::ui {
 class BarChart;
 class TextTableModel;
 
+// The views lie over the main window's dark background picture: their labels, check boxes and
+// group boxes get the window colour behind them, so their dark text stays readable.
+void backOnPicture(QWidget* view);
+
 class IndicatorView : public QWidget {
     Q_OBJECT
 public:

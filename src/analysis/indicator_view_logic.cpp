@@ -129,6 +129,11 @@ IndicatorComputation computeIndicatorView(IndicatorKind kind, std::span<const Dr
     out.theoreticalTotal = theoreticalTotal(kind, n, k, out.window, average);
 
     const IndicatorMember& m = indicatorMember(kind);
+    if (D == 0) {
+        // No draws: no statistics and no advice, only how to get draws in.
+        out.summary = {kNoDrawsHint};
+        return out;
+    }
     const std::string w = std::to_string(out.window);
     out.summary = {m.maximumLabel + formatOneDecimal(out.maximum),
                    m.minimumLabel + formatOneDecimal(out.minimum),

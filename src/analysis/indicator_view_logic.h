@@ -48,6 +48,11 @@ struct IndicatorComputation {
 
 // The window length chosen by the combo box: item 0 "全部期" is every draw, item i is i.
 int windowFromItem(int itemIndex, int drawCount);
+// What the views say when the open lottery has no draws: the ways to get draws in.
+inline constexpr const char* kNoDrawsHint
+    = "这个彩票还没有开奖数据，没有可以统计的内容。请用“彩票数据”菜单的“数据下载”从网上取得开奖号码，"
+      "或用“数据添加”手工录入，也可以按工具栏的“快速开奖”。";
+
 // A new view starts at 3 draws, or every draw when there are fewer.
 inline int initialWindow(int drawCount) { return drawCount < 3 ? drawCount : 3; }
 

@@ -40,8 +40,8 @@ std::string_view omissionName(OmissionVariant variant);
 std::string_view omissionCaption(OmissionVariant variant);
 std::array<std::string_view, kOmissionColumns> omissionHeaders(OmissionVariant variant);
 
-// (D k k B 100) div (N N h) with the product taken in 32-bit integers (it wraps as they do);
-// 0 for a number that never occurs (h = 0).
+// (D k k B 100) div (N N h), the product taken in 64-bit integers so a long absence over a
+// 3000-draw history never wraps; 0 for a number that never occurs (h = 0).
 std::int64_t chaseValue(int drawCount, int totalNumbers, int pickCount, int omission, int hits);
 
 // Rows for s = 1..N over `draws` (oldest first, numbers[0..k-1] each), sorted by `mode`.

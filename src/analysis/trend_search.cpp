@@ -1,5 +1,7 @@
 #include "analysis/trend_search.h"
 
+#include "analysis/indicator_view_logic.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,19 +11,80 @@ std::string lowerCaption(IndicatorKind kind) { return std::string(valueName(kind
 
 std::string upperCaption(IndicatorKind kind) { return std::string(valueName(kind)) + "<="; }
 
+namespace {
+
+// Every ascending selection of k numbers from 1..n, in lexicographic order.
+std::vector<std::vector<int>> ascendingCombinations(int n, int k)
+{
+    std::vector<std::vector<int>> all;
+    if (k < 1 || k > n)
+        return all;
+    std::vector<int> c(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i)
+        c[static_cast<std::size_t>(i)] = i + 1;
+    while (true) {
+        all.push_back(c);
+        int i = k - 1;
+        while (i >= 0 && c[static_cast<std::size_t>(i)] == n - k + i + 1)
+            --i;
+        if (i < 0)
+            return all;
+        ++c[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < k; ++j)
+            c[static_cast<std::size_t>(j)] = c[static_cast<std::size_t>(j - 1)] + 1;
+    }
+}
+
+} // namespace
+
+OccurringRange occurringRange(IndicatorKind kind, int n, int k)
+{
+    const std::vector<std::vector<int>> combinations = ascendingCombinations(n, k);
+    OccurringRange range{0, 0};
+    bool first = true;
+    const auto take = [&](float v) {
+        range.minimum = first ? v : std::min(range.minimum, v);
+        range.maximum = first ? v : std::max(range.maximum, v);
+        first = false;
+    };
+    for (const std::vector<int>& c : combinations) {
+        if (!needsReference(kind)) {
+            take(static_cast<float>(computeIndicator(kind, c, {}, BigRule::AboveHalf, n)));
+            continue;
+        }
+        for (const std::vector<int>& reference : combinations)
+            take(static_cast<float>(computeIndicator(kind, c, reference, BigRule::AboveHalf, n)));
+    }
+    // The oldest draw of a history has no predecessor: the views give it its own skew and repeat.
+    if (kind == IndicatorKind::Skew)
+        take(firstDrawSkew(n, k));
+    else if (kind == IndicatorKind::Repeat)
+        take(0);
+    return range;
+}
+
 std::optional<std::string> checkSearchSettings(const SearchSettings& s, int drawCount, int n, int k)
 {
+    if (drawCount < 1)
+        return kNoDrawsHint;
     if (!s.lowerTicked && !s.upperTicked)
         return "请至少勾选一个条件（" + lowerCaption(s.kind) + " 或 " + upperCaption(s.kind) + "）！";
     if (s.runLength < 1 || s.runLength > drawCount)
         return "连续期数必须在 1 到 " + std::to_string(drawCount) + "（开奖期数）之间！";
-    // The first draw's skew is a real value; every other value lies within the bounds.
-    const TheoreticalBounds b = theoreticalBounds(s.kind, n, k);
-    const bool lowerPossible = s.lowerTicked && s.lower <= b.maximum;
-    const bool upperPossible = s.upperTicked && s.upper >= b.minimum;
-    if (!lowerPossible && !upperPossible)
+    // Judged on the values that really occur, not on the formula bounds the views display:
+    // the scatter of 01 05 09 is 2 although the formula starts at 3.
+    const OccurringRange r = occurringRange(s.kind, n, k);
+    const bool lowerPossible = s.lowerTicked && static_cast<float>(s.lower) <= r.maximum;
+    const bool upperPossible = s.upperTicked && static_cast<float>(s.upper) >= r.minimum;
+    if (!lowerPossible && !upperPossible) {
+        const auto shown = [](float v) {
+            const int whole = static_cast<int>(v);
+            return static_cast<float>(whole) == v ? std::to_string(whole)
+                                                  : std::to_string(whole) + ".5";
+        };
         return "这样的条件永远不会满足：" + std::string(valueName(s.kind)) + "在 "
-               + std::to_string(b.minimum) + " 到 " + std::to_string(b.maximum) + " 之间！";
+               + shown(r.minimum) + " 到 " + shown(r.maximum) + " 之间！";
+    }
     return std::nullopt;
 }
 

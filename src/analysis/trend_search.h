@@ -21,6 +21,14 @@ struct SearchSettings {
     int upper = 0;
 };
 
+// The smallest and largest value the indicator really takes over every combination of k numbers
+// from 1..N (against every reference draw for skew and repeat, and the oldest draw's own value).
+struct OccurringRange {
+    float minimum = 0;
+    float maximum = 0;
+};
+OccurringRange occurringRange(IndicatorKind kind, int totalNumbers, int pickCount);
+
 // Why a search with these settings can never stop, in a sentence; nothing when it can.
 std::optional<std::string> checkSearchSettings(const SearchSettings& settings, int drawCount,
                                                int totalNumbers, int pickCount);

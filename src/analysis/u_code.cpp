@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/indicator_view_logic.h"
 #include "analysis/trend_grid_layout.h"
 #include "analysis/trend_strip.h"
 #include "store/u_public.h"
@@ -207,6 +209,14 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     grdtongji_->follow(grdcode_);
     connect(chkyilou_, &QCheckBox::toggled, this, &Tfrmcode::chkyilouClick);
 
+    // With no draws the grid is blank: this says how to get draws in.
+    lblempty_ = new QLabel(QString::fromUtf8(kNoDrawsHint), this);
+    lblempty_->setObjectName(u"lblempty"_s);
+    lblempty_->setWordWrap(true);
+    lblempty_->setAutoFillBackground(true);
+    lblempty_->setMargin(12);
+    lblempty_->setVisible(store.history().count() == 0);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -215,6 +225,7 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     options->addWidget(chkyilou_);
     options->addStretch();
     layout->addLayout(options);
+    layout->addWidget(lblempty_);
     layout->addWidget(grdcode_);
     layout->addWidget(grdtongji_);
 
@@ -231,6 +242,7 @@ int Tfrmcode::gridColumnCount() const { return model_->columnCount(); }
 
 void Tfrmcode::FormActivate()
 {
+    lblempty_->setVisible(store_.history().count() == 0);
     applyColumnWidths();
     grdcode_->scrollToTop();
 }

@@ -7,6 +7,7 @@
 #include "analysis/number_statistics.h"
 
 class QCheckBox;
+class QLabel;
 class QTableView;
 
 namespace pickora {
@@ -49,6 +50,8 @@ public:
     explicit Tfrmcode(const DrawStore& store, QWidget* parent = nullptr);
 
     QTableView* grid() const { return grdcode_; }
+    // The hint shown instead of draws when the lottery has none.
+    QLabel* emptyHint() const { return lblempty_; }
     TrendGridModel* model() const { return model_; }
     // The statistics strip under the grid and the "显示遗漏" check box above it.
     TrendStrip* strip() const { return grdtongji_; }
@@ -71,6 +74,7 @@ private:
     QTableView* grdcode_;
     QCheckBox* chkyilou_;
     TrendStrip* grdtongji_;
+    QLabel* lblempty_ = nullptr;
 };
 
 } // namespace pickora::ui

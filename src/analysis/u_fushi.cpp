@@ -26,7 +26,7 @@ const QString kStop = u"停止"_s;
 } // namespace
 
 Tfrmfushi::Tfrmfushi(DrawStore& store, TrendModeSwitch& trend, QWidget* parent)
-    : QWidget(parent, Qt::Window), store_(store), trend_(trend)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), store_(store), trend_(trend)
 {
     setObjectName(u"Tfrmfushi"_s);
     setWindowTitle(u"自动复式搜索"_s);
@@ -49,6 +49,9 @@ Tfrmfushi::Tfrmfushi(DrawStore& store, TrendModeSwitch& trend, QWidget* parent)
     btnsou->setDefault(true);
     btncopy = new QPushButton(u"复制"_s, this);
     btncopy->setObjectName(u"btncopy"_s);
+    // How far the search has got: it may run for a while with the defaults.
+    lblprogress = new QLabel(this);
+    lblprogress->setObjectName(u"lblprogress"_s);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
@@ -59,6 +62,7 @@ Tfrmfushi::Tfrmfushi(DrawStore& store, TrendModeSwitch& trend, QWidget* parent)
     grid->addWidget(edtnum, 1, 3);
     grid->addWidget(btnsou, 2, 1);
     grid->addWidget(btncopy, 2, 3);
+    grid->addWidget(lblprogress, 3, 0, 1, 4);
 
     connect(btnsou, &QPushButton::clicked, this, &Tfrmfushi::btnsouClick);
     connect(btncopy, &QPushButton::clicked, this, &Tfrmfushi::btncopyClick);
@@ -104,9 +108,14 @@ void Tfrmfushi::search()
     transforms_ = 0;
     std::vector<bool> struck(static_cast<std::size_t>(n) + 1, false);
     int left = n;
+    const auto showProgress = [&] {
+        lblprogress->setText(u"已变幻 %1 次，已排除 %2 个号码，还剩 %3 个。"_s.arg(transforms_).arg(n - left).arg(left));
+    };
     // Only "停止" answers while the search runs; the player may also close the lottery.
     LongLoop loop(this, {btnsou});
     for (;;) {
+        // The label is painted whenever the loop lets events through.
+        showProgress();
         if (!loop.pump()) {
             if (!loop.windowAlive())
                 return; // the window went with the lottery
@@ -131,6 +140,7 @@ void Tfrmfushi::search()
         if (left > *keep)
             continue;
         trend_.showStandardTrend();
+        showProgress();
         QString result;
         for (int x = 1; x <= n; ++x)
             if (!struck[static_cast<std::size_t>(x)])

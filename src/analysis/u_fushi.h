@@ -41,6 +41,7 @@ private:
     QCheckBox* chkyilou;
     QLineEdit* edtyilouqishu;
     QLabel* Label2;
+    QLabel* lblprogress;
     QLineEdit* edtnum;
     QPushButton* btnsou;
     QPushButton* btncopy;

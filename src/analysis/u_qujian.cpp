@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/indicator_view.h"
 #include "widgets/bar_chart.h"
 #include "analysis/indicator_view_logic.h"
 #include "widgets/text_table_model.h"
@@ -26,6 +27,9 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 // Zone 1..7: red, green, yellow, blue, white, grey, fuchsia.
 const QList<QColor> kZoneColours = {Qt::red, Qt::green, Qt::yellow, Qt::blue,
                                     Qt::white, Qt::gray, QColor(255, 0, 255)};
+
+// The widest the table may grow, so the table and the chart fit in a 1024-pixel window.
+constexpr int kMaxTableWidth = 470;
 
 } // namespace
 
@@ -46,8 +50,8 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
 
     chthistory = new BarChart(u"最近各期区间图表"_s, this);
     chthistory->setObjectName(u"chthistory"_s);
-    // Narrow enough that the view, beside its 433-pixel table, fits a 1024-pixel screen.
-    chthistory->setMinimumSize(480, 305);
+    // 729 x 305 where the screen allows; it gives way on a 1024-pixel screen.
+    chthistory->setMinimumSize(420, 305);
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(u"GroupBox1"_s);
@@ -113,6 +117,7 @@ Tfrmqujian::Tfrmqujian(const DrawStore& store, QWidget* parent)
     connect(comqujian, &QComboBox::currentIndexChanged, this, &Tfrmqujian::comqujianChange);
     connect(btntongji, &QPushButton::clicked, this, &Tfrmqujian::btntongjiClick);
 
+    backOnPicture(this);
     compute(false);
     drawChart();
     // "标准走势", "变幻走势" and the searches replace the rows: the view computes again from them.
@@ -144,11 +149,12 @@ void Tfrmqujian::compute(bool transformed)
     setColumnWidthToFit(tabhistory, 1, 120);
     for (int z = 0; z < computation_.zones; ++z)
         setColumnWidthToFit(tabhistory, 2 + z, (433 - 210) / computation_.zones);
-    // At least 433 pixels, wider when the zone headings need the room.
+    // 433 pixels, or a little wider when the zone headings need it; beyond that the table
+    // scrolls sideways instead of pushing the main window past a 1024-pixel screen.
     int columns = 0;
     for (int c = 0; c < model_->columnCount(); ++c)
         columns += tabhistory->columnWidth(c);
-    tabhistory->setFixedWidth(std::max(433, columns + 30));
+    tabhistory->setFixedWidth(std::clamp(columns + 30, 433, kMaxTableWidth));
     scrollToNewestRows(tabhistory);
 }
 
@@ -160,9 +166,6 @@ void Tfrmqujian::drawChart()
 {
     const int count = static_cast<int>(computation_.rows.size());
     const int first = std::max(0, count - computedWindow_);
-    QStringList categories;
-    for (int i = first; i < count; ++i)
-        categories << text(computation_.rows[static_cast<std::size_t>(i)].issueText);
     std::vector<BarSeriesData> series;
     for (int z = 0; z < computation_.zones; ++z) {
         BarSeriesData s{u"%1区号码数"_s.arg(z + 1), kZoneColours.at(z), {},
@@ -171,6 +174,17 @@ void Tfrmqujian::drawChart()
             s.values << computation_.rows[static_cast<std::size_t>(i)].counts[static_cast<std::size_t>(z)];
         series.push_back(std::move(s));
     }
+    // Each bar is labelled with its count, not with its issue number; the axis shows the
+    // labels of the first series drawn.
+    QStringList categories;
+    const auto labelled = std::find_if(series.begin(), series.end(),
+                                       [](const BarSeriesData& s) { return s.visible; });
+    if (labelled != series.end())
+        for (const qreal value : labelled->values)
+            categories << QString::number(static_cast<int>(value));
+    else
+        for (int i = first; i < count; ++i)
+            categories << QString();
     chthistory->showBars(categories, series, chkhistorybiao->isChecked());
 }
 

@@ -24,7 +24,6 @@ Tfrmsercanshu::Tfrmsercanshu(QWidget* parent)
 {
     setObjectName(u"Tfrmsercanshu"_s);
     setWindowTitle(u"无穷变幻搜索参数"_s);
-    setFixedSize(367, 196);
 
     auto* group = new QGroupBox(this);
     group->setObjectName(u"optmode"_s);
@@ -63,24 +62,31 @@ Tfrmsercanshu::Tfrmsercanshu(QWidget* parent)
     btnok->setObjectName(u"btnok"_s);
     btnok->setDefault(true);
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(Label2);
-    row->addWidget(edtyanxunum);
-    row->addWidget(Label1);
-    row->addSpacing(12);
-    row->addWidget(chk1);
-    row->addWidget(edtnum1);
-    row->addWidget(chk2);
-    row->addWidget(edtnum2);
-    row->addStretch();
+    // The run length on the left, the two tests one above the other on the right, so their
+    // captions ("大数个数>=" and the like) show in full.
+    auto* run = new QHBoxLayout;
+    run->addWidget(Label2);
+    run->addWidget(edtyanxunum);
+    run->addWidget(Label1);
+    run->addStretch();
+    auto* tests = new QGridLayout;
+    tests->addLayout(run, 0, 0);
+    tests->addWidget(chk1, 0, 1);
+    tests->addWidget(edtnum1, 0, 2);
+    tests->addWidget(chk2, 1, 1);
+    tests->addWidget(edtnum2, 1, 2);
+    tests->addWidget(btnok, 2, 1, 1, 2, Qt::AlignRight);
+    tests->setColumnStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(row);
-    layout->addWidget(btnok, 0, Qt::AlignRight);
+    layout->addLayout(tests);
 
     connect(optmode, &QButtonGroup::idClicked, this, &Tfrmsercanshu::optmodeClick);
     connect(btnok, &QPushButton::clicked, this, &Tfrmsercanshu::btnokClick);
     optmodeClick();
+    // 367 x 196, or larger when the fonts need it: every caption shows whole.
+    const QSize needed = sizeHint();
+    setFixedSize(std::max(367, needed.width()), std::max(196, needed.height()));
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -95,6 +101,14 @@ void Tfrmsercanshu::optmodeClick()
     // The tests apply to whichever indicator is chosen; the captions say which.
     chk1->setText(QString::fromStdString(lowerCaption(indicator())));
     chk2->setText(QString::fromStdString(upperCaption(indicator())));
+    // The widest caption of all eight choices decides the width, so nothing moves on a change.
+    int widest = 0;
+    for (const IndicatorKind kind : kAllIndicators)
+        for (const std::string& caption : {lowerCaption(kind), upperCaption(kind)})
+            widest = std::max(widest, chk1->fontMetrics().horizontalAdvance(QString::fromStdString(caption)));
+    const int box = chk1->sizeHint().width() - chk1->fontMetrics().horizontalAdvance(chk1->text());
+    chk1->setMinimumWidth(widest + box);
+    chk2->setMinimumWidth(widest + box);
 }
 
 std::optional<SearchSettings> Tfrmsercanshu::readSettings()

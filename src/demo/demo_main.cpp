@@ -9,6 +9,7 @@
 #include "demo/demo_tour.h"
 #include "demo/screen_tour.h"
 #include "widgets/dialogs.h"
+#include "shell/startup.h"
 #include "shell/u_main.h"
 #include "store/db_engine.h"
 #include "store/demo_database.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(u"Karvo11选5Pickora 软件演示"_s);
+    ui::installChineseQtTexts(app);
     QTemporaryDir temporary;
     if (!temporary.isValid()) {
         ui::dialogs::error(nullptr, u"无法创建演示用的临时文件夹。"_s);

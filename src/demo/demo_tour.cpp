@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QPushButton>
 #include <QTimer>
 
 #include "shell/u_about.h"
@@ -101,6 +102,14 @@ void DemoTour::buildSteps()
         {u"号码区间分析：号码落在各个区间的分布。"_s, tab(9)},
         {u"选号过滤菜单里的工具窗口，例如“中奖偏态分析选号”：窗口一直开着，可以随时切换回来。"_s,
          [this] { window_->menuItem(u"mnupiantai"_s)->trigger(); }},
+        {u"无穷和值排除选号：每次过滤都把历史号码随机变幻一次，排除变幻后和值过大或过小的号码组合，"
+         "剩下的投注号码可以保存下来继续缩水。"_s,
+         [this] {
+             window_->menuItem(u"mnuallhei"_s)->trigger();
+             if (QWidget* sum = window_->toolWindows().find(u"Tfrmallhei"_s))
+                 if (auto* search = sum->findChild<QPushButton*>(u"btngen"_s))
+                     search->click();
+         }},
         {u"帮助 → 关于：程序的版本和联系方式。"_s,
          [this, closeToolWindows] {
              closeToolWindows();

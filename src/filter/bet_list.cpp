@@ -44,15 +44,15 @@ LoadedBets parseBetFile(std::string_view text, int totalNumbers, int pickCount)
     // Split into lines first: whether repeats are collapsed depends on every line's length.
     std::vector<std::string_view> lines;
     std::size_t start = 0;
+    // A line ends at CR LF, LF or a lone CR, whichever the file was written with.
     while (start < text.size() && lines.size() < kMaxBetFileLines) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
+        lines.push_back(text.substr(start, end - start));
         start = end + 1;
+        if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
     }
     result.linesRead = lines.size();
 

@@ -83,10 +83,26 @@ std::optional<std::vector<int>> parseNumberTokens(const std::string& text)
     return parseDanNumbers(text);
 }
 
+std::optional<std::vector<int>> parseFirstNumberTokens(const std::string& text, int count)
+{
+    // Only the first `count` tokens are read: whatever follows them (a note, more numbers)
+    // does not matter.
+    std::string head;
+    std::size_t i = 0;
+    for (int taken = 0; taken < count && i < text.size(); ++taken) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == ','))
+            ++i;
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        head += text.substr(i, end - i) + ' ';
+        i = end;
+    }
+    return parseDanNumbers(head);
+}
+
 PrizeCheck checkPrize(const std::string& drawText, const std::string& resultMemo, int k)
 {
     PrizeCheck check;
-    const auto draw = parseNumberTokens(drawText);
+    const auto draw = parseFirstNumberTokens(drawText, k);
     if (!draw || static_cast<int>(draw->size()) < k) {
         check.error = "开奖号码“" + drawText + "”应为 " + std::to_string(k) + " 个整数，用空格隔开。";
         return check;
@@ -104,7 +120,7 @@ PrizeCheck checkPrize(const std::string& drawText, const std::string& resultMemo
             line.pop_back();
         if (std::all_of(line.begin(), line.end(), blankOrBreak))
             continue; // blank lines hold no bet
-        const auto bet = parseNumberTokens(line);
+        const auto bet = parseFirstNumberTokens(line, k);
         if (!bet || static_cast<int>(bet->size()) < k) {
             check.error = "最终交集第 " + std::to_string(lineNumber) + " 行“" + line + "”不是 "
                           + std::to_string(k) + " 个号码。";

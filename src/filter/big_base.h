@@ -33,5 +33,7 @@ PrizeCheck checkPrize(const std::string& drawText, const std::string& resultMemo
 // Tokens split at blanks, blanks and commas before a token skipped, read as integers; nothing
 // when one is not a number.
 std::optional<std::vector<int>> parseNumberTokens(const std::string& text);
+// The same for the first `count` tokens only (fewer when the text holds fewer).
+std::optional<std::vector<int>> parseFirstNumberTokens(const std::string& text, int count);
 
 } // namespace pickora

@@ -659,7 +659,13 @@ void Tfrmtotalfilt::btnjiaoqizClick()
     lbl->setText(u"最终交集：%1注"_s.arg(result.size()));
 }
 
-void Tfrmtotalfilt::btncopyzClick() { QApplication::clipboard()->setText(mem->toPlainText()); }
+void Tfrmtotalfilt::btncopyzClick()
+{
+    // The memo keeps LF line ends; bet lists on the clipboard end their lines with CR LF.
+    QString text = mem->toPlainText();
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(u"\n"_s, u"\r\n"_s);
+    QApplication::clipboard()->setText(text);
+}
 
 void Tfrmtotalfilt::btnclsClick()
 {

@@ -32,10 +32,11 @@ std::string checkPlanSettings(const PlanSettings& s)
     return {};
 }
 
-std::string checkStageCount(std::int64_t stages, std::int64_t periods)
+std::string checkStageCount(std::int64_t stages)
 {
-    if (!within(stages, 1, std::max<std::int64_t>(1, periods)))
-        return "阶段次数必须在 1 到投注期数（" + number(periods) + "）之间。";
+    // More stages than periods still make a plan: stages of one period each.
+    if (stages < 1)
+        return "阶段次数必须大于 0！";
     return {};
 }
 

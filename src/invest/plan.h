@@ -33,7 +33,7 @@ inline constexpr std::int64_t kMaxBets = kMaxUnitAmount / 2;        // n
 
 // What is wrong with the settings, in a sentence for the player; empty when they are usable.
 std::string checkPlanSettings(const PlanSettings& settings);
-std::string checkStageCount(std::int64_t stages, std::int64_t periods);
+std::string checkStageCount(std::int64_t stages);
 std::string checkBetCount(std::int64_t bets);
 
 // The smallest m in 1..10000 with m * gainPerMultiple >= needed, as trying m = 1, 2, ... would

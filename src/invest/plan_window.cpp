@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
@@ -72,14 +73,37 @@ QPushButton* PlanWindow::addButton(const char* name, const QString& caption)
     return button;
 }
 
-void PlanWindow::finishLayout()
+void PlanWindow::finishLayout(const QStringList& headers)
 {
     side_->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grdjihua, 1);
     layout->addLayout(side_);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+
+    // The empty grid already shows its header row; the window opens wide enough for every
+    // header to show whole (up to a small screen), beside the room kept for the scroll bar.
+    model_->setTable(headers, {});
+    int columns = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        columns += grdjihua->horizontalHeader()->sectionSizeHint(c);
+    layout->activate();
+    const int room = grdjihua->width() - 2 * grdjihua->frameWidth() - 20;
+    if (columns > room)
+        resize(std::min(1000, width() + columns - room), height());
+
+    // Each plan window opens a step below and to the right of those opened before it.
+    int earlier = 0;
+    if (parentWidget())
+        for (const PlanWindow* other :
+             parentWidget()->findChildren<PlanWindow*>(Qt::FindDirectChildrenOnly))
+            earlier += other != this;
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        QPoint topLeft = area.center() - rect().center() + QPoint(30, 30) * earlier;
+        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
+        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        move(topLeft);
+    }
 }
 
 std::optional<qint64> PlanWindow::readField(QLineEdit* edit)
@@ -132,12 +156,20 @@ std::vector<QStringList> PlanWindow::gridRows() const { return model_->rows(); }
 
 void PlanWindow::applyColumnWidths()
 {
+    // Every column is at least as wide as its header; the room left over (the grid's width less
+    // 20 for the scroll bar) is shared out equally.
     const int columns = model_->columnCount();
     if (columns == 0)
         return;
-    const int width = (grdjihua->width() - 20) / columns;
+    std::vector<int> widths;
+    int used = 0;
+    for (int c = 0; c < columns; ++c) {
+        widths.push_back(std::max(30, grdjihua->horizontalHeader()->sectionSizeHint(c)));
+        used += widths.back();
+    }
+    const int spare = std::max(0, grdjihua->width() - 2 * grdjihua->frameWidth() - 20 - used);
     for (int c = 0; c < columns; ++c)
-        grdjihua->setColumnWidth(c, std::max(30, width));
+        grdjihua->setColumnWidth(c, widths[static_cast<std::size_t>(c)] + spare / columns);
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)

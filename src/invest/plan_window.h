@@ -36,7 +36,9 @@ protected:
     // The five settings every plan has, with their defaults.
     void addSharedFields();
     QPushButton* addButton(const char* name, const QString& caption);
-    void finishLayout();
+    // Lays the window out wide enough for the grid's `headers` (up to a 1024-pixel screen) and
+    // cascades it below the plan windows opened before it.
+    void finishLayout(const QStringList& headers);
 
     // The five shared settings, each a whole number; nothing (after a message) when one is not.
     std::optional<PlanSettings> readSettings();

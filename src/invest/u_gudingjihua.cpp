@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "invest/plan_bounds.h"
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
 #include "widgets/dialogs.h"
@@ -48,7 +49,7 @@ void Tfrmgudingjihua::build()
     connect(btnload, &QPushButton::clicked, this, &Tfrmgudingjihua::btnloadClick);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmgudingjihua::btnprintClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmgudingjihua::btncloseClick);
-    finishLayout();
+    finishLayout(planHeaders());
 }
 
 std::optional<PlanResult> Tfrmgudingjihua::generate(const PlanSettings& settings)
@@ -65,7 +66,7 @@ QStringList Tfrmgudingjihua::settingsTexts() const
 void Tfrmgudingjihua::btnalaClick()
 {
     const auto settings = readSettings();
-    if (!settings || !accept(checkPlanSettings(*settings)))
+    if (!settings || !accept(checkPlanInputs(*settings)))
         return;
     const auto result = generate(*settings);
     if (!result)
@@ -88,9 +89,11 @@ void Tfrmgudingjihua::btnalaClick()
 
 void Tfrmgudingjihua::btnsaveClick() { savePlan(proposedFileName(), settingsTexts()); }
 
-void Tfrmgudingjihua::reportBadRow(int completeRows)
+bool Tfrmgudingjihua::reportBadRow(int completeRows)
 {
+    // The count of complete rows, then the summary of what was read, as after a whole file.
     dialogs::information(this, QString::number(completeRows));
+    return true;
 }
 
 void Tfrmgudingjihua::btnloadClick()
@@ -124,10 +127,8 @@ void Tfrmgudingjihua::btnloadClick()
             rows[r] << QString::fromStdString(cell);
     showTable(headers, std::move(rows));
     table_.assign(plan->rows.begin(), plan->rows.end());
-    if (plan->failed) {
-        reportBadRow(static_cast<int>(plan->rows.size()));
+    if (plan->failed && !reportBadRow(static_cast<int>(plan->rows.size())))
         return;
-    }
     dialogs::information(this, u"平均每期中奖金额为:"_s
                                    + QString::number(columnAverage(table_, 5, periods)));
 }

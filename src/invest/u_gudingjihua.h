@@ -30,8 +30,9 @@ protected:
     virtual QStringList settingsTexts() const;
     virtual QString proposedFileName() const { return QStringLiteral("固定投资计划表.txt"); }
     virtual QString loadedFirstHeader() const { return QStringLiteral("投注时间"); }
-    // A bad value while loading: the fixed plan shows how many rows were read completely.
-    virtual void reportBadRow(int completeRows);
+    // A bad value while loading: the fixed plan shows how many rows were read completely and
+    // goes on to the summary (true); the phased plan stops there (false).
+    virtual bool reportBadRow(int completeRows);
     virtual void print();
 
     PlanTable table_;

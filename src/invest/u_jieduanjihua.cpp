@@ -23,7 +23,7 @@ void Tfrmjieduanjihua::addExtraFields()
 std::optional<PlanResult> Tfrmjieduanjihua::generate(const PlanSettings& settings)
 {
     const auto stages = readField(edtjieduan);
-    if (!stages || !accept(checkStageCount(*stages, settings.periods)))
+    if (!stages || !accept(checkStageCount(*stages)))
         return std::nullopt;
     return phasedPlan(settings, *stages);
 }
@@ -33,9 +33,10 @@ QStringList Tfrmjieduanjihua::settingsTexts() const
     return Tfrmgudingjihua::settingsTexts() << edtjieduan->text();
 }
 
-void Tfrmjieduanjihua::reportBadRow(int completeRows)
+bool Tfrmjieduanjihua::reportBadRow(int completeRows)
 {
     dialogs::error(this, u"载入停止：第 %1 期的数据不是有效的整数。"_s.arg(completeRows + 1));
+    return false;
 }
 
 void Tfrmjieduanjihua::print()

@@ -16,7 +16,7 @@ protected:
     QStringList settingsTexts() const override;
     QString proposedFileName() const override { return QStringLiteral("阶段投资计划表.txt"); }
     QString loadedFirstHeader() const override { return QStringLiteral("投注期号"); }
-    void reportBadRow(int completeRows) override;
+    bool reportBadRow(int completeRows) override;
     void print() override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "invest/plan_bounds.h"
 #include "widgets/text_table_model.h"
 #include "widgets/table_report.h"
 #include "widgets/dialogs.h"
@@ -36,7 +37,7 @@ Tfrmkeibianjihua::Tfrmkeibianjihua(ProgramFolder folder, QWidget* parent)
     connect(btnload, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnloadClick);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnprintClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmkeibianjihua::btncloseClick);
-    finishLayout();
+    finishLayout(variablePlanHeaders());
 }
 
 QStringList Tfrmkeibianjihua::settingsTexts() const
@@ -80,6 +81,10 @@ void Tfrmkeibianjihua::btnjisuanClick()
     const auto days = readField(edtdays);
     if (!days)
         return;
+    if (*days < 1) {
+        dialogs::error(this, u"投注期数必须大于 0！"_s);
+        return;
+    }
     if (static_cast<std::int64_t>(table_.size()) >= *days) {
         dialogs::information(this, u"投资期限已满%1天!"_s.arg(*days));
         return;
@@ -99,7 +104,7 @@ void Tfrmkeibianjihua::btnjisuanClick()
         return;
     // The unit stake box plays no part here: the stake follows from the bets.
     s.unitStake = 1;
-    if (!accept(checkPlanSettings(s)) || !accept(checkBetCount(*bets)))
+    if (!accept(checkPlanInputs(s, false)) || !accept(checkBetInput(*bets, s)))
         return;
     const auto row = variablePeriod(s, table_, *bets);
     if (!row) {

@@ -275,6 +275,7 @@ void Tfrmjuzheng::btngenClick()
         rows.push_back(std::move(row));
     }
     model_->setTable(headers, std::move(rows));
+    listMatrix_ = QFileInfo(name).completeBaseName();
     applyColumnWidths();
     edtjushu->setText(QString::number(serial));
     lblcode->setText(u"投注号码：共"_s + QString::number(serial) + u" 注"_s);
@@ -305,6 +306,22 @@ void Tfrmjuzheng::btnsaveClick()
     }
     dialogs::information(this, u"成功保存！"_s);
 }
+
+TableReportRequest Tfrmjuzheng::printRequest() const
+{
+    std::vector<QStringList> rows;
+    for (const QStringList& row : model_->rows()) {
+        QString bet;
+        for (qsizetype c = 1; c < row.size(); ++c)
+            bet += row.at(c) + u' ';
+        rows.push_back({row.value(0), bet});
+    }
+    const QString title = u"旋转矩阵%1投注号码"_s.arg(listMatrix_.isEmpty() ? QString() : u" "_s + listMatrix_ + u" "_s);
+    const QString line = u"共%1注 打印日期:%2"_s.arg(rows.size()).arg(reportDateToday());
+    return {ReportLayout::TotalFilter, title, line, {u"序号"_s, u"投注号码"_s}, std::move(rows)};
+}
+
+void Tfrmjuzheng::btnprintClick() { printTableReport(this, printRequest()); }
 
 void Tfrmjuzheng::applyColumnWidths()
 {

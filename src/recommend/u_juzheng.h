@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "recommend/wheel_bets.h"
+#include "widgets/table_report.h"
 #include "store/program_folder.h"
 
 class QButtonGroup;
@@ -36,7 +37,9 @@ public:
     void comdannumChange();
     void btngenClick();
     void btnsaveClick();
-    void btnprintClick() {}
+    // Prints the bet list in the total filter's list layout: a serial number and the bet.
+    void btnprintClick();
+    TableReportRequest printRequest() const;
     void btncloseClick() { hide(); }
 
 protected:
@@ -54,6 +57,7 @@ private:
     void applyColumnWidths();
 
     ProgramFolder folder_;
+    QString listMatrix_; // the wheel the list was made with, for the print-out's title
     QList<QLineEdit*> boxes_;
     QList<QLabel*> labels_;
     TextTableModel* model_ = nullptr;

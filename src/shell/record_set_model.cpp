@@ -1,5 +1,7 @@
 #include "shell/record_set_model.h"
 
+#include <algorithm>
+
 #include "store/draw_history.h"
 #include "store/lottery_schema.h"
 
@@ -233,6 +235,13 @@ int RecordSetModel::post(QString& error)
     original_.clear();
     endResetModel();
     return rows_.position();
+}
+
+bool RecordSetModel::pendingRowBlank() const
+{
+    return state_ == State::Insert
+           && std::all_of(buffer_.begin(), buffer_.end(),
+                          [](const QVariant& v) { return v.toString().trimmed().isEmpty(); });
 }
 
 void RecordSetModel::cancel()

@@ -31,6 +31,8 @@ public:
     bool isEditing() const { return state_ != State::Browse; }
     // The row being edited or inserted, or -1.
     int pendingRow() const { return state_ == State::Browse ? -1 : pendingRow_; }
+    // Whether the pending row is a new one whose cells are all still empty.
+    bool pendingRowBlank() const;
 
     // Puts `row` into editing; an empty table gets a new row instead. Needs the browse state.
     void edit(int row);

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "acquire/u_import.h"
 #include "widgets/dialogs.h"
 #include "shell/record_set_model.h"
 #include "store/history_export.h"
@@ -118,6 +119,8 @@ Tfrmdata::Tfrmdata(ProgramFolder folder, QWidget* parent)
     btnadd = makeButton(this, "btnadd", u"+"_s);
     btnadd->setToolTip(u"添加记录"_s);
     btnsave = makeButton(this, "btnsave", u"导出"_s);
+    btnimport = makeButton(this, "btnimport", u"导入号码"_s);
+    btnimport->setToolTip(u"从文件或粘贴的文本导入开奖号码"_s);
     btnedit = makeButton(this, "btnedit", u"开始添加"_s);
     btnext = makeButton(this, "btnext", u"关闭"_s);
 
@@ -133,6 +136,7 @@ Tfrmdata::Tfrmdata(ProgramFolder folder, QWidget* parent)
     connect(dbv_caipiao, &DbNavigator::clicked, this, &Tfrmdata::dbv_caipiaoClick);
     connect(btnadd, &QPushButton::clicked, this, &Tfrmdata::btnaddClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmdata::btnsaveClick);
+    connect(btnimport, &QPushButton::clicked, this, &Tfrmdata::btnimportClick);
     connect(btnedit, &QPushButton::clicked, this, &Tfrmdata::btneditClick);
     connect(btnext, &QPushButton::clicked, this, &Tfrmdata::btnextClick);
 
@@ -156,6 +160,9 @@ void Tfrmdata::FormCreate()
     } catch (const db::DbError& e) {
         dialogs::error(this, e.message());
     }
+    // The list must not choose a lottery by itself when it first takes the focus: the first
+    // focus goes to "关闭", and no lottery is selected until the player picks one.
+    btnext->setFocus();
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -178,6 +185,7 @@ void Tfrmdata::placeControls()
     btnext->setGeometry(w - 100, buttonTop, 90, 30);
     btnedit->setGeometry(w - 200, buttonTop, 90, 30);
     btnsave->setGeometry(w - 300, buttonTop, 90, 30);
+    btnimport->setGeometry(w - 400, buttonTop, 90, 30);
     setColumnWidths();
 }
 
@@ -239,6 +247,13 @@ bool Tfrmdata::postPending()
     const bool wasMoving = moving_;
     moving_ = true;
     const int before = model_->pendingRow();
+    if (model_->pendingRowBlank()) {
+        // A new row the player never typed into is no draw: it is dropped, not refused.
+        model_->cancel();
+        moving_ = wasMoving;
+        setCurrentRow(std::min(before, model_->rowCount() - 1));
+        return true;
+    }
     QString error;
     const int row = model_->post(error);
     moving_ = wasMoving;
@@ -320,6 +335,7 @@ void Tfrmdata::btneditClick()
         setCurrentRow(model_->isEditing() ? model_->pendingRow() : currentRow());
         grdcaipiao->setEditTriggers(QAbstractItemView::AllEditTriggers);
         btnext->setEnabled(false);
+        btnimport->setEnabled(false);
         dbv_caipiao->setEnabled(true);
         btnadd->setEnabled(true);
         btnedit->setText(u"完成添加"_s);
@@ -331,6 +347,7 @@ void Tfrmdata::btneditClick()
     model_->setEditable(false);
     grdcaipiao->setEditTriggers(QAbstractItemView::NoEditTriggers);
     btnext->setEnabled(true);
+    btnimport->setEnabled(true);
     dbv_caipiao->setEnabled(false);
     btnadd->setEnabled(false);
     btnedit->setText(u"开始添加"_s);
@@ -447,6 +464,33 @@ void Tfrmdata::btnsaveClick()
         return;
     }
     dialogs::information(this, u"成功保存！"_s);
+}
+
+void Tfrmdata::btnimportClick()
+{
+    if (adding_)
+        return;
+    // No lottery is open while the editor is: the import goes into the table chosen there.
+    Tfrmimport window(folder_, nullptr, selectedLottery(), this);
+    window.exec();
+    if (window.importedCount() == 0)
+        return;
+    const QString imported = window.chosenLottery();
+    if (imported != shownLottery_) {
+        const QList<QListWidgetItem*> items = lstcaipiao->findItems(imported, Qt::MatchExactly);
+        if (!items.isEmpty()) {
+            lstcaipiao->setCurrentItem(items.first());
+            return;
+        }
+    }
+    if (!model_->isOpen())
+        return;
+    try {
+        model_->refresh();
+    } catch (const db::DbError& e) {
+        dialogs::error(this, e.message());
+    }
+    setCurrentRow(model_->rowCount() - 1);
 }
 
 void Tfrmdata::btnextClick() { close(); }

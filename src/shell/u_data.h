@@ -53,6 +53,7 @@ public:
     void btneditClick();
     void btnaddClick();
     void btnsaveClick();
+    void btnimportClick();
     void btnextClick();
     void dbv_caipiaoClick(DbNavigator::Button which);
 
@@ -90,6 +91,7 @@ private:
     DbNavigator* dbv_caipiao;
     QPushButton* btnadd;
     QPushButton* btnsave;
+    QPushButton* btnimport;
     QPushButton* btnedit;
     QPushButton* btnext;
 };

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
@@ -29,6 +31,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/long_loop.h"
 #include "shell/u_index.h"
+#include "store/demo_database.h"
 #include "store/draw_history.h"
 #include "store/db_engine.h"
 #include "store/u_public.h"
@@ -118,6 +121,17 @@ Tfrmmain::Tfrmmain(DrawStore& store, ProgramFolder folder, QUrl advertServer, QW
             action->setEnabled(false);
     pan = new AdvertStrip(folder_.root(), imageback);
 
+    lblmode = new QLabel(this);
+    lblmode->setObjectName(u"lblmode"_s);
+    statusBar()->addPermanentWidget(lblmode);
+    lbldemo = new QLabel(QString::fromUtf16(kDemoNote), this);
+    lbldemo->setObjectName(u"lbldemo"_s);
+    lbldemo->setStyleSheet(u"QLabel { color: #b00000; font-weight: bold; }"_s);
+    statusBar()->addPermanentWidget(lbldemo);
+    // Every change of the rows shown (open, "标准走势", "变幻走势", a search, close) may change the mode.
+    connect(&store_, &DrawStore::rowsChanged, this, &Tfrmmain::updateTrendModeNote);
+    updateTrendModeNote();
+
     registerViews();
     FormCreate();
     updateMenuState();
@@ -129,9 +143,22 @@ Tfrmmain::~Tfrmmain()
     toolWindows_.closeAll();
 }
 
+void Tfrmmain::updateTrendModeNote()
+{
+    const bool transformed = store_.lotteryOpen() && store_.transformedMode();
+    toolButton(u"tlbbiaozhun"_s)->setChecked(store_.lotteryOpen() && !transformed);
+    toolButton(u"tlbbianwan"_s)->setChecked(transformed);
+    lblmode->setText(transformed ? u"变幻走势：各视图显示的是变幻后的号码（按“标准走势”恢复）"_s
+                                 : QString());
+    lblmode->setVisible(transformed);
+}
+
+void Tfrmmain::updateDemoNote() { lbldemo->setVisible(isDemoDatabase(folder_.databaseFile())); }
+
 void Tfrmmain::FormCreate()
 {
     store_.setDrawPosition(DrawPosition::Front);
+    updateDemoNote();
     pan->start(advertServer_);
     const QString background = folder_.backgroundPicture();
     QPixmap picture;
@@ -180,6 +207,7 @@ void Tfrmmain::buildMenus()
     data->setObjectName(u"mnudata"_s);
     addItem(data, "mnudataadd", u"数据添加(&M)"_s);
     addItem(data, "mnudownload", u"数据下载(&D)"_s);
+    addItem(data, "mnuimport", u"导入开奖号码(&I)"_s);
     data->addSeparator();
     addItem(data, "mnubackup", u"数据备份(&B)"_s);
     addItem(data, "mnurestore", u"数据恢复(&C)"_s);
@@ -266,8 +294,9 @@ void Tfrmmain::buildToolBar()
     addToolButton("tlbpiantai", u"搜索设置"_s, u"搜索设置"_s);
     addToolButton("tlbyilou", u"搜索杀号"_s, u"最优四步综合选号"_s);
     addToolButton("tlbala", u"总体过滤"_s, u"总体过滤"_s);
-    addToolButton("tlbbiaozhun", u"标准走势"_s, u"标准走势"_s);
-    addToolButton("tlbbianwan", u"变幻走势"_s, u"变幻走势"_s);
+    // Checked while their mode is in force, so the mode is always in view.
+    addToolButton("tlbbiaozhun", u"标准走势"_s, u"标准走势"_s)->setCheckable(true);
+    addToolButton("tlbbianwan", u"变幻走势"_s, u"变幻走势"_s)->setCheckable(true);
     addToolButton("tlbyansi", u"软件演示"_s, u"软件演示"_s, [this] { tlbyansiClick(); });
     tlbexit = addToolButton("tlbexit", u"退出"_s, u"退出系统"_s, [this] { close(); });
 
@@ -414,6 +443,7 @@ void Tfrmmain::showOpenedLottery(const QString& caption)
     }
     tabmain->show();
     setWindowTitle(caption);
+    updateDemoNote();
     tlbdata->setText(u"快速开奖"_s);
     tlbdata->setToolTip(u"快速开奖"_s);
     updateMenuState();

@@ -17,6 +17,7 @@
 #include "store/program_folder.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTabBar;
 class QToolBar;
@@ -118,6 +119,9 @@ private:
     void wireWindows(const std::vector<MenuWindow>& table);
     QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
                                std::function<void()> handler = {});
+    // The status bar's notes: the trend mode while it is "变幻走势", and the demo database.
+    void updateTrendModeNote();
+    void updateDemoNote();
     void placeTabStrip();
     void placeAdvertStrip();
     void showOpenedLottery(const QString& caption);
@@ -145,6 +149,8 @@ private:
     AdvertStrip* pan = nullptr;
     QToolButton* tlbdata = nullptr;
     QToolButton* tlbexit = nullptr;
+    QLabel* lblmode = nullptr;
+    QLabel* lbldemo = nullptr;
 };
 
 } // namespace pickora::ui

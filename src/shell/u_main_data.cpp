@@ -71,6 +71,7 @@ void Tfrmmain::wireDataMenus()
         }
         // A catalogue kept from before lists the lotteries of the replaced file.
         delete catalogue_.data();
+        updateDemoNote();
         dialogs::information(this, u"成功恢复！"_s);
     };
 

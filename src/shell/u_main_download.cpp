@@ -3,6 +3,7 @@
 
 #include "acquire/u_download2.h"
 #include "acquire/u_download3.h"
+#include "acquire/u_import.h"
 #include "shell/u_main.h"
 #include "store/u_public.h"
 
@@ -19,6 +20,20 @@ void Tfrmmain::wireDownloadMenu()
         window.exec();
     };
     onMenuItem(u"mnudownload"_s, mnudownloadClick);
+
+    // "导入开奖号码(&I)": into the open lottery, which is reloaded, or into a chosen one.
+    const auto mnuimportClick = [this] {
+        Tfrmimport window(folder_, &store_, {}, this);
+        window.exec();
+        if (window.importedCount() == 0)
+            return;
+        // The open lottery was reloaded: show it again, or tidy up if the reload failed.
+        if (store_.lotteryOpen())
+            tabmainChange();
+        else
+            mnucloseClick();
+    };
+    onMenuItem(u"mnuimport"_s, mnuimportClick);
 }
 
 void Tfrmmain::quickDownload()

@@ -1,4 +1,5 @@
-// The main window's investment menu: the three plan windows, kept until the lottery is closed.
+// The main window's investment menu: the three plan windows and the investment mode analysis,
+// kept until the lottery is closed.
 #include <QAction>
 
 #include "invest/u_gudingjihua.h"
@@ -17,9 +18,7 @@ void Tfrmmain::wireInvestMenu()
         {u"mnugudingjihua"_s, u"Tfrmgudingjihua"_s, [this] { return new Tfrmgudingjihua(folder_, this); }},
         {u"mnujieduanjihua"_s, u"Tfrmjieduanjihua"_s, [this] { return new Tfrmjieduanjihua(folder_, this); }},
         {u"mnukeibianjihua"_s, u"Tfrmkeibianjihua"_s, [this] { return new Tfrmkeibianjihua(folder_, this); }},
-    });
-    connect(menuItem(u"mnutozi"_s), &QAction::triggered, this, [this] {
-        toolWindows_.show(u"Tfrmtozi"_s, [this] { return new Tfrmtozi(store_, folder_, this); });
+        {u"mnutozi"_s, u"Tfrmtozi"_s, [this] { return new Tfrmtozi(store_, folder_, this); }},
     });
 }
 

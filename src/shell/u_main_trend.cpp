@@ -61,6 +61,8 @@ void Tfrmmain::showStandardTrend()
         return;
     }
     ensureTotalFilter(toolWindows_, store_, this)->setBallPicking(true);
+    // The last search's line spoke of a transform no longer shown.
+    statusBar()->clearMessage();
 }
 
 void Tfrmmain::showTransformedTrend()

@@ -28,6 +28,15 @@ struct DemoLottery {
 // In the order of schema::defaultLotteries(): 重庆, 广东, 山东, 江西.
 constexpr DemoLottery kDemoLotteries[] = {{85, 1}, {84, 2}, {87, 3}, {84, 4}};
 
+// The marker table and its one row, inside the caller's transaction.
+void writeMarker(const db::DbConnection& connection)
+{
+    const QString table = db::quoteIdentifier(QString::fromUtf16(kDemoMarkerTable));
+    connection.exec(u"CREATE TABLE %1 (%2 TEXT)"_s.arg(table, db::quoteIdentifier(u"说明"_s)));
+    connection.exec(u"INSERT INTO %1 VALUES (?)"_s.arg(table),
+                    {u"这些开奖号码是程序生成的模拟数据，不是真实的开奖结果。"_s});
+}
+
 // Writes the demo draws of every lottery into an existing database in one transaction.
 int fillDatabase(const QString& file)
 {
@@ -39,6 +48,7 @@ int fillDatabase(const QString& file)
     connection.beginTransaction();
     int rows = 0;
     try {
+        writeMarker(connection);
         for (qsizetype i = 0; i < lotteries.size(); ++i) {
             const DemoLottery& demo = kDemoLotteries[i];
             const QString insert =
@@ -66,6 +76,35 @@ int fillDatabase(const QString& file)
 }
 
 } // namespace
+
+bool isDemoDatabase(const QString& file)
+{
+    if (!QFileInfo::exists(file))
+        return false;
+    try {
+        db::DbConnection connection(u"demo-check"_s);
+        connection.open(file);
+        return connection.tableNames().contains(QString::fromUtf16(kDemoMarkerTable));
+    } catch (const db::DbError&) {
+        return false;
+    }
+}
+
+void markAsDemoDatabase(const QString& file)
+{
+    db::DbConnection connection(u"demo-mark"_s);
+    connection.open(file);
+    if (connection.tableNames().contains(QString::fromUtf16(kDemoMarkerTable)))
+        return;
+    connection.beginTransaction();
+    try {
+        writeMarker(connection);
+        connection.commit();
+    } catch (...) {
+        connection.rollback();
+        throw;
+    }
+}
 
 int createDemoDatabase(const QString& file)
 {

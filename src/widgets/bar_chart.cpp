@@ -21,6 +21,13 @@ BarChart::BarChart(const QString& title, QWidget* parent) : QChartView(parent)
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // One pair of axes for the chart's whole life: axes removed and made anew at every redraw
+    // leave their old labels painted under the new ones.
+    axisX_ = new QBarCategoryAxis;
+    axisY_ = new QValueAxis;
+    axisY_->setLabelFormat(u"%.0f"_s);
+    chart->addAxis(axisX_, Qt::AlignBottom);
+    chart->addAxis(axisY_, Qt::AlignLeft);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
 }
@@ -33,9 +40,7 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
     marks_ = marks;
 
     QChart* c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis);
+    c->removeAllSeries(); // deletes them
 
     auto* bars = new QBarSeries;
     qreal highest = 0;
@@ -56,7 +61,6 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
     bars->setBarWidth(0.8);
     c->addSeries(bars);
 
-    auto* axisX = new QBarCategoryAxis;
     // The axis drops repeated categories, which would shift every later bar: make them unique.
     QStringList unique;
     QSet<QString> seen;
@@ -66,12 +70,12 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
         seen.insert(category);
         unique << category;
     }
-    axisX->append(unique);
+    axisX_->clear();
+    axisX_->append(unique);
     // Hundreds of issue labels would only blur into each other.
-    axisX->setLabelsVisible(categories.size() <= 60);
-    axisX->setLabelsAngle(categories.size() > 12 ? -90 : 0);
-    c->addAxis(axisX, Qt::AlignBottom);
-    bars->attachAxis(axisX);
+    axisX_->setLabelsVisible(categories.size() <= 60);
+    axisX_->setLabelsAngle(categories.size() > 12 ? -90 : 0);
+    bars->attachAxis(axisX_);
 
     // Whole-number ticks: a handful of them, on multiples of a round step.
     const int top = std::max(1, static_cast<int>(std::ceil(highest)));
@@ -79,12 +83,9 @@ void BarChart::showBars(const QStringList& categories, const std::vector<BarSeri
     while (top / step > 5)
         step *= step % 3 == 2 ? 5 : 2; // 1, 2, 10, 20, 100, ...
     const int axisTop = (top / step + 1) * step;
-    auto* axisY = new QValueAxis;
-    axisY->setRange(0, axisTop);
-    axisY->setTickCount(axisTop / step + 1);
-    axisY->setLabelFormat(u"%.0f"_s);
-    c->addAxis(axisY, Qt::AlignLeft);
-    bars->attachAxis(axisY);
+    axisY_->setRange(0, axisTop);
+    axisY_->setTickCount(axisTop / step + 1);
+    bars->attachAxis(axisY_);
 }
 
 } // namespace pickora::ui

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <vector>
 
+class QBarCategoryAxis;
+class QValueAxis;
+
 namespace pickora::ui {
 
 struct BarSeriesData {
@@ -31,6 +34,8 @@ public:
     bool marksShown() const { return marks_; }
 
 private:
+    QBarCategoryAxis* axisX_ = nullptr; // owned by the chart
+    QValueAxis* axisY_ = nullptr;
     QStringList categories_;
     std::vector<BarSeriesData> series_;
     bool marks_ = false;

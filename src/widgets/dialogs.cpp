@@ -1,6 +1,9 @@
 #include "widgets/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QStringList>
@@ -19,11 +22,8 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& title, const 
         g_responder->message(parent, kind, title, text);
         return;
     }
-    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
-                                   : kind == MessageKind::Warning   ? QMessageBox::Warning
-                                                                    : QMessageBox::Critical;
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, kind, title, text);
+    box->exec();
 }
 
 QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
@@ -48,6 +48,30 @@ QString runFileDialog(QFileDialog* dialog)
 } // namespace
 
 QString applicationTitle() { return u"Karvo11选5Pickora"_s; }
+
+int titleRoom(const QString& title)
+{
+    // The title bar's font is the window manager's; a bold application font with room for the
+    // icon and the close button is a safe estimate.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 140;
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind, const QString& title,
+                                            const QString& text)
+{
+    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                                                    : QMessageBox::Critical;
+    auto box = std::make_unique<QMessageBox>(icon, title, text, QMessageBox::Ok, parent);
+    // A short text makes a narrow box whose title bar cuts the title ("Karvo… ickora"): a
+    // spacer under everything keeps the box at least as wide as the title needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleRoom(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
 
 void information(QWidget* parent, const QString& text, const QString& title)
 {

@@ -3,7 +3,9 @@
 // without a person: install a DialogResponder and the real dialogs are never shown.
 
 #include <QString>
+#include <memory>
 
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -34,6 +36,12 @@ namespace dialogs {
 
 // The program's title, the default title of message boxes.
 QString applicationTitle();
+
+// The message box the functions below show: one OK button, at least as wide as `title` needs in
+// a title bar (titleRoom), so the title is never cut.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind, const QString& title,
+                                            const QString& text);
+int titleRoom(const QString& title);
 
 void information(QWidget* parent, const QString& text, const QString& title = applicationTitle());
 void warning(QWidget* parent, const QString& text, const QString& title = applicationTitle());

@@ -44,4 +44,25 @@ TEST(BigBase, LineCountsAndPrizeCheck)
     EXPECT_FALSE(checkPrize("01 02 03", "", 3).won);
     EXPECT_FALSE(checkPrize("01 02", "01 02 03 \r\n", 3).error.empty());
     EXPECT_FALSE(checkPrize("01 02 03", "01 02\r\n", 3).error.empty());
+
+    // Only the first k tokens of the draw and of each line are read: text after them is ignored.
+    struct Case {
+        const char* draw;
+        const char* memo;
+        bool won;
+    };
+    const Case trailing[] = {
+        {"01 02 03 第100期", "01 02 03 \r\n", true},
+        {"01 02 03 04 05", "01 02 03 \r\n", true},
+        {"01 02 03", "01 02 03 备注\r\n", true},
+        {"01 02 03", "04 05 06 x\r\n01 02 03 07\r\n", true},
+        {"01 02 04 第100期", "01 02 03 \r\n", false},
+    };
+    for (const Case& c : trailing) {
+        const PrizeCheck check = checkPrize(c.draw, c.memo, 3);
+        EXPECT_TRUE(check.error.empty()) << c.draw << " / " << check.error;
+        EXPECT_EQ(check.won, c.won) << c.draw << " / " << c.memo;
+    }
+    // A bad token among the first k is still refused.
+    EXPECT_FALSE(checkPrize("01 x 03 04", "01 02 03 \r\n", 3).error.empty());
 }

@@ -105,9 +105,12 @@ TEST(IndicatorView, FirstDrawRulesRowsAndWindow)
     EXPECT_EQ(all.window, 3);
     EXPECT_EQ(all.summary[3], "最近3期和值总和：37.0");
 
-    const IndicatorComputation empty = computeIndicatorView(IndicatorKind::Sum, {}, 0, 11, 3);
-    EXPECT_TRUE(empty.rows.empty());
-    EXPECT_EQ(empty.summary[2], "理论平均和值：0.0");
+    // No draws: no figures and no advice computed from nothing, only the hint.
+    for (const IndicatorKind kind : kAllIndicators) {
+        const IndicatorComputation empty = computeIndicatorView(kind, {}, 0, 11, 3);
+        EXPECT_TRUE(empty.rows.empty());
+        EXPECT_EQ(empty.summary, std::vector<std::string>{kNoDrawsHint}) << static_cast<int>(kind);
+    }
 }
 
 TEST(IndicatorView, EveryMemberSpeaksItsOwnWords)

@@ -109,8 +109,9 @@ TEST(FixedPlan, LimitsPriorLossAndRefusals)
     bad.unitPrize = kMaxUnitAmount + 1;
     EXPECT_FALSE(checkPlanSettings(bad).empty());
     EXPECT_TRUE(checkPlanSettings({}).empty());
-    EXPECT_FALSE(checkStageCount(0, 80).empty());
-    EXPECT_FALSE(checkStageCount(81, 80).empty());
+    EXPECT_FALSE(checkStageCount(0).empty());
+    EXPECT_FALSE(checkStageCount(-1).empty());
+    EXPECT_TRUE(checkStageCount(81).empty()); // more stages than periods is a plan too
     EXPECT_FALSE(checkBetCount(0).empty());
 }
 
@@ -171,6 +172,23 @@ TEST(PhasedPlan, StagesHoldOneMultiplierAndMatchTheTrial)
         ASSERT_EQ(fast.tooLarge, slow.tooLarge) << i;
         if (!fast.tooLarge) {
             ASSERT_EQ(fast.rows, slow.rows) << i;
+        }
+    }
+}
+
+TEST(PhasedPlan, MoreStagesThanPeriodsIsTheFixedPlan)
+{
+    // Stage length D div S rounded up is 1: every period its own stage, as in the fixed plan.
+    for (const std::int64_t periods : {1, 5, 9, 80}) {
+        PlanSettings s;
+        s.periods = periods;
+        for (const std::int64_t stages : {periods, periods + 1, std::int64_t{10}, std::int64_t{1000}}) {
+            if (stages < periods)
+                continue;
+            const PlanResult phased = phasedPlan(s, stages);
+            ASSERT_FALSE(phased.tooLarge);
+            EXPECT_EQ(phased.rows, fixedPlan(s).rows) << periods << " periods, " << stages << " stages";
+            EXPECT_EQ(phased.rows.size(), static_cast<std::size_t>(periods));
         }
     }
 }

@@ -174,6 +174,15 @@ TEST(BetList, CopyAndFileLoad)
     loaded = parseBetFile("01 02 03\n01 02 03\n", 11, 3);
     EXPECT_EQ(loaded.bets.size(), 1U);
 
+    // The three line-end shapes read alike; a lone CR ends a line as well.
+    for (const char* text : {"01 02 03\r\n04 05 06\r\n07 08 09\r\n", "01 02 03\n04 05 06\n07 08 09\n",
+                             "01 02 03\r04 05 06\r07 08 09\r", "01 02 03\r04 05 06\n07 08 09"}) {
+        loaded = parseBetFile(text, 11, 3);
+        ASSERT_TRUE(loaded.error.empty()) << loaded.error;
+        ASSERT_EQ(loaded.bets.size(), 3U) << text;
+        EXPECT_EQ(loaded.bets[2].numbers, (std::array{7, 8, 9}));
+    }
+
     for (const char* bad : {"01 02 0a\n", "01 02 12\n", "00 01 02\n", "1 2 3\n"}) {
         const LoadedBets refused = parseBetFile(bad, 11, 3);
         EXPECT_TRUE(refused.bets.empty()) << bad;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "analysis/indicator_view_logic.h"
 #include "analysis/trend_search.h"
 
 using namespace pickora;
@@ -40,11 +41,46 @@ TEST(TrendSearch, SettingsThatCanNeverStopAreRefused)
         {make(IndicatorKind::Big, 2, true, 4, true, 0), false},   // the upper test still can
         {make(IndicatorKind::Sum, 2, false, 0, true, 5), true},   // below the minimum 6
         {make(IndicatorKind::Sum, 2, false, 0, true, 6), false},
+        // Reachability follows the values that occur: scatter 2 (01 05 09, 02 06 10, ...) is
+        // below the displayed formula minimum 3 but real; nothing has scatter 1 or 9.
+        {make(IndicatorKind::Scatter, 2, false, 0, true, 2), false},
+        {make(IndicatorKind::Scatter, 2, false, 0, true, 1), true},
+        {make(IndicatorKind::Scatter, 2, true, 9, false, 0), true},
+        {make(IndicatorKind::Scatter, 2, true, 8, false, 0), false},
+        {make(IndicatorKind::Repeat, 2, true, 3, false, 0), false},
+        {make(IndicatorKind::Repeat, 2, true, 4, false, 0), true},
     };
     for (std::size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(checkSearchSettings(cases[i].s, 100, 11, 3).has_value(), cases[i].refused) << i;
+    // No draws at all: the search says so instead of naming a run length range of 1 to 0.
+    const auto noDraws = checkSearchSettings(SearchSettings{}, 0, 11, 3);
+    ASSERT_TRUE(noDraws.has_value());
+    EXPECT_EQ(*noDraws, kNoDrawsHint);
     EXPECT_EQ(lowerCaption(IndicatorKind::Sum), "和值>=");
     EXPECT_EQ(upperCaption(IndicatorKind::Big), "大数个数<=");
+}
+
+TEST(TrendSearch, OccurringRangesOfTheIndicators)
+{
+    struct Case {
+        IndicatorKind kind;
+        float minimum, maximum;
+    };
+    // N = 11, k = 3. Scatter 2 is reached although its formula bound starts at 3; the skew's top
+    // comes from a reference draw at one end and a combination at the other.
+    const Case cases[] = {
+        {IndicatorKind::Big, 0, 3},    {IndicatorKind::Odd, 0, 3},     {IndicatorKind::Sum, 6, 30},
+        {IndicatorKind::Span, 2, 10},  {IndicatorKind::Scatter, 2, 8}, {IndicatorKind::AC, 2, 3},
+        {IndicatorKind::Repeat, 0, 3},
+    };
+    for (const Case& c : cases) {
+        const OccurringRange r = occurringRange(c.kind, 11, 3);
+        EXPECT_EQ(r.minimum, c.minimum) << static_cast<int>(c.kind);
+        EXPECT_EQ(r.maximum, c.maximum) << static_cast<int>(c.kind);
+    }
+    const OccurringRange skew = occurringRange(IndicatorKind::Skew, 11, 3);
+    EXPECT_EQ(skew.minimum, 0);
+    EXPECT_GE(skew.maximum, 4); // at least the oldest draw's own value (11 - 3) / 2
 }
 
 TEST(TrendSearch, NewestValuesAndTheStopTest)

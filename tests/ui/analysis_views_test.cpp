@@ -125,6 +125,11 @@ TEST(IntervalWindow, ZonesFollowTheComboAtTheNextComputation)
     EXPECT_FALSE(chart->series()[1].visible);
     EXPECT_EQ(chart->series()[1].title, u"2区号码数"_s);
     EXPECT_EQ(chart->series()[1].color, QColor(Qt::green));
+    // Each bar is labelled with its count: the zone-1 counts of the three newest draws.
+    const QStringList zoneOneCounts = {model->index(27, 2).data().toString(),
+                                       model->index(28, 2).data().toString(),
+                                       model->index(29, 2).data().toString()};
+    EXPECT_EQ(chart->categories(), zoneOneCounts);
 
     // Nothing is cut short: every column is as wide as its header and its texts.
     const auto* table = test::child<QTableView>(view, u"tabhistory"_s);

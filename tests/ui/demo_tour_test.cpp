@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "demo/demo_tour.h"
+#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_list_model.h"
 #include "shell/u_about.h"
 #include "store/lottery_schema.h"
 #include "ui/ui_fixture.h"
@@ -41,6 +43,9 @@ TEST(DemoTour, OpensALotteryAndShowsEveryTabOnItsOwn)
     EXPECT_TRUE(f.store->lotteryOpen()) << "the tour ends with the lottery open for the player";
     EXPECT_TRUE(tour.captionsShown().first().contains(u"模拟开奖数据"_s));
     EXPECT_NE(w.findChild<ui::Tfrmabout*>(), nullptr);
+    const auto* sum = qobject_cast<ui::ExclusionFrame*>(w.toolWindows().find(u"Tfrmallhei"_s));
+    ASSERT_NE(sum, nullptr) << "the tour shows an exclusion search";
+    EXPECT_EQ(sum->listModel()->rowCount(), 164);
     EXPECT_EQ(f.folder.rowCount(schema::numberTable(lottery)), 60) << "the tour changes no data";
     EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.texts().join(u'\n').toStdString();
 }

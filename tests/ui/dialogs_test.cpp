@@ -1,4 +1,13 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+#include <algorithm>
 #include <gtest/gtest.h>
+
+#include "shell/startup.h"
 
 #include "widgets/dialogs.h"
 #include "widgets/read_number.h"
@@ -25,4 +34,33 @@ TEST(Dialogs, BadWholeNumberNamesTheFieldAndTheText)
     ASSERT_EQ(dialogs.messages.size(), 4U);
     EXPECT_EQ(dialogs.messages[0].kind, ui::MessageKind::Error);
     EXPECT_EQ(dialogs.messages[0].text, u"“投入期数”中的“12a”不是有效的整数。"_s);
+}
+
+TEST(Dialogs, QtTextsAreChineseAndTitlesFit)
+{
+    const QLocale before;
+    QTranslator* translator = ui::installChineseQtTexts(*qApp);
+    ASSERT_NE(translator, nullptr) << "qtbase_zh_CN.qm not found in "
+                                   << QLibraryInfo::path(QLibraryInfo::TranslationsPath).toStdString();
+    {
+        const auto box = ui::dialogs::makeMessageBox(nullptr, ui::MessageKind::Information,
+                                                     ui::dialogs::applicationTitle(), u"成功保存！"_s);
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(ok->text(), u"确定"_s);
+        // A short text still leaves the whole program title room in the title bar.
+        box->show();
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(ui::dialogs::applicationTitle()) + 100);
+        box->hide();
+    }
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const QList<QAbstractButton*> buttons = files.findChildren<QAbstractButton*>();
+    EXPECT_TRUE(std::any_of(buttons.begin(), buttons.end(),
+                            [](QAbstractButton* b) { return b->text() == u"取消"_s; }));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    QLocale::setDefault(before);
 }

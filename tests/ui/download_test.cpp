@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <gtest/gtest.h>
@@ -99,6 +100,16 @@ QStringList requestedSources(const test::LocalHttpServer& server)
     }
     return ids;
 }
+
+// The final message, line by line.
+QStringList reportLines(const test::ScriptedDialogs& dialogs)
+{
+    return dialogs.messages.empty() ? QStringList() : dialogs.messages.back().text.split(u'\n');
+}
+
+const QString kPointToImport = u"可以用“彩票数据 → 导入开奖号码”从文件或粘贴的文本导入开奖号码，"
+                               "或在下载窗口的“服务设置”中改用能连接的开奖服务。"_s;
+const QString kDone = u"下载完成！"_s;
 
 struct PaintCounter : QObject {
     int paints = 0;
@@ -217,7 +228,9 @@ TEST(Download, EmptyTableReceivesEveryDrawOfTheTenDaysOldestFirst)
     QFile page(f.folder.folder().path(u"号码.txt"_s));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(page.readAll(), oldestPage);
-    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+    ASSERT_EQ(f.dialogs.messages.size(), 1U);
+    EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Information);
+    EXPECT_EQ(reportLines(f.dialogs), (QStringList{u"广东体彩11选5：新增 21 期"_s, kDone}));
     EXPECT_TRUE(f.state.firstDownloadDone);
     EXPECT_EQ(storedIssues(f.folder, kChongqing), QStringList());
 }
@@ -265,7 +278,18 @@ TEST(Download, AllLotteriesWalkTheSourcesInOrderAndAFailingSourceLeavesItsTableA
     // Ten-digit issues are stored by their last eight digits.
     EXPECT_EQ(storedIssues(f.folder, kJiangxi),
               (QStringList{u"10061101"_s, u"10061201"_s, u"10061202"_s}));
-    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+    // Each lottery's outcome, a pointer to the import, and "下载完成！" last.
+    const QString host = u"127.0.0.1:%1"_s.arg(f.server.baseUrl().port());
+    ASSERT_EQ(f.dialogs.messages.size(), 1U);
+    EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Warning);
+    const QStringList lines = reportLines(f.dialogs);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_TRUE(lines[0].startsWith(u"重庆体彩11选5：开奖服务 %1 返回的页面无法读取（"_s.arg(host)))
+        << lines[0].toStdString();
+    EXPECT_EQ(lines.mid(1),
+              (QStringList{u"广东体彩11选5：开奖服务 %1 返回的页面无法读取（十天的页面里没有读到开奖号码）"_s.arg(host),
+                           u"山东体彩11选5：新增 2 期"_s, u"江西体彩11选5：新增 2 期"_s, kPointToImport, kDone}));
+    EXPECT_TRUE(lines[0].contains(u"Not Found"_s, Qt::CaseInsensitive)) << lines[0].toStdString();
 }
 
 TEST(Download, RefusedConnectionsAndAStalledServerEndInTimeWithTheWindowPainting)
@@ -280,7 +304,15 @@ TEST(Download, RefusedConnectionsAndAStalledServerEndInTimeWithTheWindowPainting
     }
     f.download(u"所有彩票"_s);
     EXPECT_EQ(storedIssues(f.folder, kGuangdong), QStringList{u"10061101"_s});
-    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+    // Every lottery names the unreachable service; none reads as a success.
+    const QStringList lines = reportLines(f.dialogs);
+    ASSERT_EQ(lines.size(), 6);
+    const QString refused = u"无法连接开奖服务 127.0.0.1:%1（"_s.arg(f.state.pageServer.port());
+    for (int i = 0; i < 4; ++i) {
+        const QString lottery = (QStringList{kChongqing, kGuangdong, kShandong, kJiangxi})[i];
+        EXPECT_TRUE(lines[i].startsWith(lottery + u"："_s + refused)) << lines[i].toStdString();
+    }
+    EXPECT_EQ(lines.mid(4), (QStringList{kPointToImport, kDone}));
 
     f.dialogs.messages.clear();
     f.state.pageServer = f.server.baseUrl();
@@ -313,20 +345,28 @@ TEST(Download, RefusedConnectionsAndAStalledServerEndInTimeWithTheWindowPainting
     EXPECT_GT(paintsAfter, paintsBefore);
     EXPECT_EQ(f.server.requestedPaths(), QStringList{listPath(u"23"_s, 0)});
     EXPECT_EQ(storedIssues(f.folder, kGuangdong), QStringList{u"10061101"_s});
-    EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+    EXPECT_EQ(reportLines(f.dialogs),
+              (QStringList{u"广东体彩11选5：无法连接开奖服务 127.0.0.1:%1（1 秒内没有回应）"_s.arg(
+                               f.server.baseUrl().port()),
+                           kPointToImport, kDone}));
 }
 
 TEST(Download, UnknownLotteryFetchesNothingAndStillFinishes)
 {
-    const std::pair<QString, bool> cases[] = {{QString(), false}, {u"福彩3D"_s, true}};
-    for (const auto& [name, feed] : cases) {
+    const struct {
+        QString name;
+        bool feed;
+        QStringList report;
+    } cases[] = {{QString(), false, {kDone}},
+                 {u"福彩3D"_s, true, {u"福彩3D：数据下载不提供这个彩票的开奖号码"_s, kPointToImport, kDone}}};
+    for (const auto& [name, feed, report] : cases) {
         SCOPED_TRACE(name.toStdString() + (feed ? " feed" : " pages"));
         DownloadFixture f;
         f.state.firstDownloadDone = feed;
         ui::Tfrmdownload3 window(f.folder.folder(), f.state, name);
         EXPECT_EQ(window.exec(), QDialog::Accepted);
         EXPECT_EQ(f.server.requestCount(), 0);
-        EXPECT_EQ(f.dialogs.texts(), QStringList{u"下载完成！"_s});
+        EXPECT_EQ(reportLines(f.dialogs), report);
         EXPECT_TRUE(f.state.firstDownloadDone);
     }
 }
@@ -363,7 +403,8 @@ TEST(Download, QuickDrawReadsTheListPagesFirstAndTheFeedAfterwards)
     EXPECT_EQ(fromFeed.issue, u"10061205"_s);
     EXPECT_EQ(fromFeed.date, u"2010-06-12"_s);
     EXPECT_EQ(fromFeed.numbers, (std::array<int, 5>{4, 10, 7, 1, 9}));
-    EXPECT_EQ(m.dialogs.texts(), (QStringList{u"下载完成！"_s, u"下载完成！"_s}));
+    EXPECT_EQ(m.dialogs.texts(), (QStringList{u"广东体彩11选5：新增 3 期\n下载完成！"_s,
+                                              u"广东体彩11选5：新增 2 期\n下载完成！"_s}));
 
     // "数据下载(&D)" closes the lottery before its window opens.
     bool closedFirst = false;
@@ -373,4 +414,72 @@ TEST(Download, QuickDrawReadsTheListPagesFirstAndTheFeedAfterwards)
     });
     w.menuItem(u"mnudownload"_s)->trigger();
     EXPECT_TRUE(closedFirst);
+}
+
+TEST(Download, ServicesDialogRefusesABadAddressAndTheGoodOnesAreUsedAndSaved)
+{
+    DownloadFixture f;
+    f.state.defaultPageServer = QUrl(u"https://kaijiang.pickora-results.example/"_s);
+    f.state.defaultFeedServer = QUrl(u"https://feed.pickora-results.example/"_s);
+    const QString mirror = f.server.baseUrl().toString() + u"mirror/11x5"_s;
+    QStringList refusals;
+    bool stillOpenAfterRefusal = false;
+    ui::Tfrmdownload2 window(f.folder.folder(), f.state);
+    test::whenModal([&](QWidget* download) {
+        test::whenModal([&](QWidget* dialog) {
+            auto* pages = dialog->findChild<QLineEdit*>(u"edtpages"_s);
+            auto* feed = dialog->findChild<QLineEdit*>(u"edtfeed"_s);
+            auto* ok = dialog->findChild<QPushButton*>(u"btnok"_s);
+            pages->setText(u"kaijiang.example.com"_s);
+            ok->click();
+            feed->setText(u"https://feed example.com/"_s);
+            pages->setText(mirror);
+            ok->click();
+            stillOpenAfterRefusal = dialog->isVisible();
+            // "默认地址" brings back the built-in feed server.
+            dialog->findChild<QPushButton*>(u"btndefault"_s)->click();
+            pages->setText(mirror);
+            ok->click();
+        });
+        download->findChild<QPushButton*>(u"btnservices"_s)->click();
+        download->findChild<QPushButton*>(u"btnclose"_s)->click();
+    });
+    window.exec();
+    for (const test::RecordedMessage& m : f.dialogs.messages)
+        refusals << m.text;
+    EXPECT_EQ(refusals, (QStringList{u"开奖列表页服务器的地址不对：地址要以 http:// 或 https:// 开头"_s,
+                                     u"最新开奖XML服务器的地址不对：地址中有空格或不能用的字符"_s}));
+    EXPECT_TRUE(stillOpenAfterRefusal);
+    EXPECT_EQ(f.state.pageServer, QUrl(mirror + u"/"_s));
+    EXPECT_EQ(f.state.feedServer, f.state.defaultFeedServer);
+
+    // Written to the settings file (GBK, CR LF) and read back at the next start.
+    QFile file(ui::serviceSettingsFile(f.folder.folder()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("\r\npages=" + (mirror + u"/"_s).toLatin1() + "\r\n"));
+    ui::DownloadState next;
+    next.defaultPageServer = f.state.defaultPageServer;
+    next.defaultFeedServer = f.state.defaultFeedServer;
+    EXPECT_EQ(ui::loadServiceSettings(f.folder.folder(), next), QStringList());
+    EXPECT_EQ(next.pageServer, f.state.pageServer);
+    EXPECT_EQ(next.feedServer, f.state.feedServer);
+
+    // The list pages are read under the mirror's path.
+    f.dialogs.messages.clear();
+    f.server.serve(u"/mirror/11x5"_s + listPath(u"23"_s, 0), fixture(u"list_23.html"_s));
+    for (int d = 1; d < 10; ++d)
+        f.server.serve(u"/mirror/11x5"_s + listPath(u"23"_s, d), listPage({}));
+    f.download(kGuangdong);
+    EXPECT_EQ(reportLines(f.dialogs), (QStringList{u"广东体彩11选5：新增 3 期"_s, kDone}));
+
+    // A bad line keeps the default of its service and is reported.
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("pages=kaijiang.example.com\r\nfeed=https://feed.example.com/xml\r\n");
+    file.close();
+    EXPECT_EQ(ui::loadServiceSettings(f.folder.folder(), next),
+              QStringList{u"第 1 行：地址要以 http:// 或 https:// 开头（kaijiang.example.com）"_s});
+    EXPECT_EQ(next.pageServer, next.defaultPageServer);
+    EXPECT_EQ(next.feedServer, QUrl(u"https://feed.example.com/xml/"_s));
 }

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -95,6 +96,54 @@ TEST(DrawEditor, AddingModeRefusesClosingAndSurvivesALotteryChange)
     f.editor->close();
     EXPECT_FALSE(f.editor->isVisible());
     EXPECT_EQ(f.dialogs.messages.size(), 1u);
+}
+
+TEST(DrawEditor, NothingIsChosenAtOpenAndUntouchedNewRowsAreDropped)
+{
+    EditorFixture f;
+    // Shown and active: the list took no lottery by itself, so the export asks for one.
+    QApplication::setActiveWindow(f.editor.get());
+    QApplication::processEvents();
+    EXPECT_EQ(f.child<QListWidget>(u"lstcaipiao"_s)->currentItem(), nullptr);
+    f.child<QPushButton>(u"btnsave"_s)->click();
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text, u"请选择要导出的彩票！"_s);
+    f.dialogs.messages.clear();
+
+    // "开始添加" on an empty table gives a new row; left blank it blocks nothing.
+    auto* btnedit = f.child<QPushButton>(u"btnedit"_s);
+    f.select(kShandong);
+    f.editor->btneditClick();
+    ASSERT_EQ(f.editor->model().state(), ui::RecordSetModel::State::Insert);
+    f.editor->btneditClick();
+    EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.texts().join(u'|').toStdString();
+    EXPECT_EQ(btnedit->text(), u"开始添加"_s);
+    EXPECT_EQ(f.editor->model().rowCount(), 0);
+
+    // The same while switching lotteries: the blank row goes, the other table opens for adding.
+    f.editor->btneditClick();
+    ASSERT_EQ(f.editor->model().state(), ui::RecordSetModel::State::Insert);
+    f.select(kGuangdong);
+    EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.texts().join(u'|').toStdString();
+    EXPECT_EQ(f.editor->model().recordSet().tableName(), schema::numberTable(kGuangdong));
+    EXPECT_TRUE(f.editor->adding());
+    EXPECT_EQ(f.editor->model().rowCount(), 3);
+    // "+" then back to browsing: the untouched appended row is dropped, the table keeps 3 rows.
+    f.child<QPushButton>(u"btnadd"_s)->click();
+    EXPECT_EQ(f.editor->model().rowCount(), 4);
+    f.editor->btneditClick();
+    EXPECT_TRUE(f.dialogs.messages.empty());
+    EXPECT_EQ(f.editor->model().rowCount(), 3);
+    EXPECT_EQ(f.editor->model().recordSet().rowCount(), 3);
+
+    // A row typed into only partly is still checked and refused.
+    f.editor->btneditClick();
+    f.child<QPushButton>(u"btnadd"_s)->click();
+    f.type({u"10061203"_s});
+    f.editor->btneditClick();
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Error);
+    EXPECT_EQ(btnedit->text(), u"完成添加"_s);
 }
 
 TEST(DrawEditor, RowsAreCheckedBeforeTheyAreSaved)

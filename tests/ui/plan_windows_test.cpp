@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -114,8 +115,11 @@ TEST(FixedPlanWindow, RefusalsLeaveTheGridAsItWas)
     bad.write("3\r\n1\r\nx\r\n");
     bad.close();
     dialogs.fileAnswers = {file};
+    dialogs.messages.clear();
     click(w, "btnload");
-    EXPECT_EQ(dialogs.texts().last(), u"2"_s);
+    // The count of complete rows, then the average of what was read over the 5 periods:
+    // column 5 of rows 1 and 2 is 105 and 205.
+    EXPECT_EQ(dialogs.texts(), (QStringList{u"2"_s, u"平均每期中奖金额为:62"_s}));
     ASSERT_EQ(w.gridModel()->rowCount(), 5);
     EXPECT_EQ(cell(w, 1, 6), u"206"_s);
     EXPECT_EQ(cell(w, 2, 1), u"1"_s);
@@ -162,8 +166,21 @@ TEST(PhasedPlanWindow, StagesAndRoundTrip)
     click(w, "btnala");
     EXPECT_TRUE(dialogs.texts().last().contains(u"阶段次数"_s));
 
+    // More stages than periods: one period a stage, exactly the fixed plan.
+    ui::Tfrmgudingjihua fixed(folder.folder());
+    for (ui::PlanWindow* plan : {static_cast<ui::PlanWindow*>(&w), static_cast<ui::PlanWindow*>(&fixed)})
+        setText(*plan, "edtdays", u"7"_s);
+    setText(w, "edtjieduan", u"10"_s);
+    click(w, "btnala");
+    click(fixed, "btnala");
+    EXPECT_TRUE(dialogs.texts().last().startsWith(u"平均每期净利润为:"_s));
+    ASSERT_EQ(w.gridModel()->rowCount(), 7);
+    EXPECT_EQ(w.gridModel()->rows(), fixed.gridModel()->rows());
+    setText(w, "edtdays", u"80"_s);
+
     const QString file = folder.folder().path(u"phased.txt"_s);
     setText(w, "edtjieduan", u"30"_s);
+    click(w, "btnala");
     dialogs.fileAnswers = {file};
     click(w, "btnsave");
     ui::Tfrmjieduanjihua other(folder.folder());
@@ -221,6 +238,60 @@ TEST(VariablePlanWindow, BuildPeriodByPeriodSaveAndContinue)
     click(other, "btnjisuan");
     EXPECT_EQ(dialogs.texts().last(), u"投资期限已满3天!"_s);
     EXPECT_EQ(other.gridModel()->rowCount(), 3);
+}
+
+TEST(VariablePlanWindow, NoPeriodsIsItsOwnMessage)
+{
+    test::TempProgramFolder folder;
+    test::ScriptedDialogs dialogs;
+    ui::Tfrmkeibianjihua w(folder.folder());
+    click(w, "btnnew");
+    for (const QString& days : {u"0"_s, u"-3"_s}) {
+        setText(w, "edtdays", days);
+        click(w, "btnjisuan");
+        EXPECT_EQ(dialogs.messages.back().kind, ui::MessageKind::Error);
+        EXPECT_TRUE(dialogs.texts().last().contains(u"投注期数"_s)) << dialogs.texts().last().toStdString();
+        EXPECT_FALSE(dialogs.texts().last().contains(u"投资期限已满"_s));
+        EXPECT_EQ(w.gridModel()->rowCount(), 0);
+    }
+    setText(w, "edtdays", u"1"_s);
+    click(w, "btnjisuan");
+    click(w, "btnjisuan");
+    EXPECT_EQ(dialogs.texts().last(), u"投资期限已满1天!"_s);
+}
+
+TEST(PlanWindows, HeadersFitAndWindowsCascade)
+{
+    test::MainWindowFixture f;
+    ui::Tfrmmain& w = f.mainWindow();
+    for (const QString& item : {u"mnugudingjihua"_s, u"mnujieduanjihua"_s, u"mnukeibianjihua"_s})
+        w.menuItem(item)->trigger();
+    QList<QPoint> places;
+    for (const QString& name : {u"Tfrmgudingjihua"_s, u"Tfrmjieduanjihua"_s, u"Tfrmkeibianjihua"_s}) {
+        auto* plan = qobject_cast<ui::PlanWindow*>(w.toolWindows().find(name));
+        ASSERT_TRUE(plan) << name.toStdString();
+        EXPECT_LE(plan->width(), 1024) << name.toStdString();
+        EXPECT_FALSE(places.contains(plan->pos())) << name.toStdString() << " opens on another";
+        places << plan->pos();
+        // A plan, then every column at least as wide as its header's text.
+        if (name == u"Tfrmkeibianjihua"_s) {
+            click(*plan, "btnnew");
+            click(*plan, "btnjisuan");
+        } else {
+            click(*plan, "btnala");
+        }
+        QTableView* grid = plan->grid();
+        QApplication::processEvents();
+        int total = 0;
+        for (int c = 0; c < plan->gridModel()->columnCount(); ++c) {
+            const QString header = plan->gridModel()->headers().value(c);
+            EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c))
+                << name.toStdString() << " " << header.toStdString();
+            total += grid->columnWidth(c);
+        }
+        // ... and all of them side by side in the grid at the window's first size.
+        EXPECT_LE(total, grid->viewport()->width()) << name.toStdString();
+    }
 }
 
 TEST(PlanPrinting, EmptyGridAndPdfPages)

@@ -196,6 +196,9 @@ TEST(TotalFilterWindow, BigBaseTab)
     f.filter().btnjiaoqizClick();
     EXPECT_EQ(f.find<QLabel>("lbl")->text(), u"最终交集：3注"_s);
     EXPECT_EQ(f.find<QPlainTextEdit>("mem")->toPlainText(), u"01 02 03 \n01 02 04 \n05 06 07 \n"_s);
+    // The memo shows LF ends; the copy ends every line with CR LF.
+    f.find<QPushButton>("btncopyz")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"01 02 03 \r\n01 02 04 \r\n05 06 07 \r\n"_s);
 
     f.find<QLineEdit>("edtkaijiangz")->setText(u"5 6 7"_s);
     f.filter().btnduijiangzClick();

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <set>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -181,6 +182,10 @@ TEST(CompoundSearch, StrikesUntilTheWantedCountIsLeft)
     fushi->btnsouClick();
     EXPECT_FALSE(fushi->searching());
     EXPECT_GE(fushi->transforms(), 5);
+    // The progress line counts the transforms tried and the numbers struck out.
+    EXPECT_EQ(test::child<QLabel>(*fushi, u"lblprogress"_s)->text(),
+              u"已变幻 %1 次，已排除 5 个号码，还剩 6 个。"_s.arg(fushi->transforms()));
+    EXPECT_TRUE(fushi->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QString result = test::child<QLineEdit>(*fushi, u"edtfushicode"_s)->text();
     EXPECT_EQ(result.size(), 6 * 3);
     EXPECT_TRUE(result.endsWith(u' '));

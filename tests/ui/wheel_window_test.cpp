@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -134,9 +136,6 @@ TEST(WheelWindow, SettingsListsBoxesAndKinds)
     QApplication::sendEvent(box, &press);
     QApplication::sendEvent(box, &release);
     EXPECT_EQ(box->selectedText(), u"07"_s);
-
-    click(w, "btnprint"); // does nothing
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(WheelWindow, BalancedAndBankerWheelsFromTheShippedFiles)
@@ -247,6 +246,46 @@ TEST(WheelWindow, MatrixFileStopsAtTextAndRefusesBadLines)
             << dialogs.messages[0].text.toStdString();
         EXPECT_EQ(w.gridModel()->rowCount(), 2); // the list shown before stays
     }
+}
+
+TEST(WheelWindow, PrintsTheListInTheTotalFilterLayout)
+{
+    test::ScriptedDialogs dialogs;
+    ui::Tfrmjuzheng w(shippedFolder());
+    click(w, "btnprint");
+    EXPECT_EQ(dialogs.texts(), QStringList{u"请先生成表格！"_s});
+
+    typeNumbers(w, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    click(w, "btngen");
+    const int bets = w.gridModel()->rowCount();
+    ASSERT_GT(bets, 0);
+    const ui::TableReportRequest request = w.printRequest();
+    EXPECT_EQ(request.layout, ReportLayout::TotalFilter);
+    EXPECT_EQ(request.headers, (QStringList{u"序号"_s, u"投注号码"_s}));
+    EXPECT_TRUE(request.title.contains(u"选六型10码中6保5"_s)) << request.title.toStdString();
+    EXPECT_TRUE(request.settingsLine.startsWith(u"共%1注 打印日期:"_s.arg(bets)));
+    ASSERT_EQ(request.rows.size(), static_cast<std::size_t>(bets));
+    QString first;
+    for (int c = 1; c <= 6; ++c)
+        first += row(w, 0).at(c) + u' ';
+    EXPECT_EQ(request.rows.front(), (QStringList{u"1"_s, first}));
+
+    // The button goes to the printer dialog (refused by the test's dialogs: nothing printed).
+    dialogs.messages.clear();
+    click(w, "btnprint");
+    EXPECT_FALSE(dialogs.texts().contains(u"请先生成表格！"_s));
+
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(600);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath(u"wheel.pdf"_s));
+    ASSERT_TRUE(ui::paintTableReport(printer, request));
+    QFile pdf(out.filePath(u"wheel.pdf"_s));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+              (bets + 24) / 25);
 }
 
 TEST(WheelWindow, SavesTheListUnderTheProposedName)
