@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,7 +45,10 @@ const std::vector<Draw>& benchDraws()
     return draws;
 }
 
-ExclusionBasis fullBasis() { return {benchDraws(), 11, 3, kDraws}; }
+ExclusionBasis fullBasis()
+{
+    return {benchDraws(), 11, 3, kDraws};
+}
 
 enum Member { Sum, Repeat, BigOdd, FollowTransformed, FollowRegular };
 
@@ -97,14 +100,21 @@ void BM_ExclusionPass(benchmark::State& state)
     }
     benchmark::DoNotOptimize(excluded);
 }
-BENCHMARK(BM_ExclusionPass)->DenseRange(Sum, FollowRegular)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExclusionPass)
+    ->DenseRange(Sum, FollowRegular)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_FollowStandardStatistics(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(followHistory(benchDraws(), 3, 2));
 }
-BENCHMARK(BM_FollowStandardStatistics)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FollowStandardStatistics)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 // Runs the real member's pass and tests but keeps every candidate, so a count-mode search runs
 // on the whole table for as long as it is measured, pumping events as a window does.
@@ -141,9 +151,14 @@ void BM_CountModePasses(benchmark::State& state)
         hooks.keepGoing = [&] { return loop.pump() && clock.elapsed() < 1000; };
         passes += runExclusionSearch(table, member, {true, 0, 0}, random, hooks).passes;
     }
-    state.counters["passes_per_s"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+    state.counters["passes_per_s"] =
+        benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_CountModePasses)->DenseRange(Sum, FollowRegular)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountModePasses)
+    ->DenseRange(Sum, FollowRegular)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The windows themselves: a count-mode search that excludes nothing, stopped by its button after
 // a second (sum with bounds beyond every sum; big/odd with both rules off).
@@ -154,7 +169,7 @@ void BM_WindowCountModeSearch(benchmark::State& state)
     const std::unique_ptr<bench::OpenLottery> lottery = bench::openLottery(state);
     if (!lottery)
         return;
-    std::unique_ptr<ui::ExclusionFrame> window;
+    std::unique_ptr<ui::ExclusionWindow> window;
     if (sum) {
         auto* w = new ui::Tfrmallhei(lottery->store);
         w->findChild<QComboBox*>(u"comhei1"_s)->setCurrentText(u"31"_s);
@@ -174,9 +189,14 @@ void BM_WindowCountModeSearch(benchmark::State& state)
         button->click();
         passes += window->passesRun();
     }
-    state.counters["passes_per_s"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+    state.counters["passes_per_s"] =
+        benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_WindowCountModeSearch)->DenseRange(0, 1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowCountModeSearch)
+    ->DenseRange(0, 1)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // "常规统计" of the follow window: statistics, grid and a chart of 3000 bars.
 void BM_FollowWindowStandardStatistics(benchmark::State& state)
@@ -192,6 +212,10 @@ void BM_FollowWindowStandardStatistics(benchmark::State& state)
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_FollowWindowStandardStatistics)->Repetitions(3)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FollowWindowStandardStatistics)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -33,6 +33,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const ProgramFolder folder(temporary.path());
+    ui::startFileDialogsOutsideTheDemo();
     ui::copyProgramFiles(ProgramFolder::ofExecutable(), folder);
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);

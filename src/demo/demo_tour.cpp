@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,10 +15,21 @@
 #include "shell/u_data.h"
 #include "shell/u_index.h"
 #include "shell/u_main.h"
+#include "store/program_folder.h"
+#include "widgets/dialogs.h"
 
 using namespace Qt::StringLiterals;
 
 namespace pickora::ui {
+
+QString startFileDialogsOutsideTheDemo()
+{
+    QString folder = desktopFolder();
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    dialogs::setStartFolderOverride(folder);
+    return folder;
+}
 
 DemoTour::DemoTour(Tfrmmain& window, QString lottery, int stepMilliseconds, QObject* parent)
     : QObject(parent), window_(&window), lottery_(std::move(lottery)), stepMs_(stepMilliseconds)

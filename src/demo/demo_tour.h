@@ -15,6 +15,11 @@ namespace pickora::ui {
 
 class Tfrmmain;
 
+// The demonstration runs on a temporary program folder that is removed when it closes: its file
+// dialogs start in the player's desktop folder (the home folder when there is none), so what a
+// player saves there outlives the demonstration. Returns that folder.
+QString startFileDialogsOutsideTheDemo();
+
 class DemoTour : public QObject {
     Q_OBJECT
 public:

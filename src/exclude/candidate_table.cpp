@@ -66,7 +66,8 @@ std::string candidateLine(const Candidate& c, int pickCount)
     std::string line;
     for (int i = 0; i < pickCount; ++i) {
         char text[16];
-        std::snprintf(text, sizeof text, i == 0 ? "%.2d" : " %.2d", c.numbers[static_cast<std::size_t>(i)]);
+        std::snprintf(text, sizeof text, i == 0 ? "%.2d" : " %.2d",
+                      c.numbers[static_cast<std::size_t>(i)]);
         line += text;
     }
     return line;

@@ -15,14 +15,20 @@ std::string exclusionBetText(std::span<const Candidate> bets, int pickCount)
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool isBlank(std::string_view line)
 {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string twoDigits(int n)
+{
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 } // namespace
 
@@ -37,7 +43,7 @@ ExclusionLoad parseExclusionBets(std::string_view text, int totalNumbers, int pi
     const auto fail = [&](std::string_view line, const std::string& why) {
         result.bets.clear();
         std::string shown(line.substr(0, 40));
-        result.error = "第 " + std::to_string(lineNumber) + " 行“" + shown + "”" + why;
+        result.problem = "第 " + std::to_string(lineNumber) + " 行“" + shown + "”" + why;
         return result;
     };
     while (start < text.size()) {
@@ -64,12 +70,14 @@ ExclusionLoad parseExclusionBets(std::string_view text, int totalNumbers, int pi
         for (int i = 0; i < pickCount; ++i) {
             const std::size_t at = static_cast<std::size_t>(3 * i);
             if (at + 1 >= line.size())
-                return fail(line, "太短：每行应有 " + std::to_string(pickCount) + " 个两位数字的号码。");
+                return fail(line,
+                            "太短：每行应有 " + std::to_string(pickCount) + " 个两位数字的号码。");
             if (!isDigit(line[at]) || !isDigit(line[at + 1]))
                 return fail(line, "的第 " + std::to_string(i + 1) + " 个号码不是两位数字。");
             const int x = (line[at] - '0') * 10 + (line[at + 1] - '0');
             if (x < 1 || x > totalNumbers)
-                return fail(line, "的号码 " + twoDigits(x) + " 不在 01 到 " + twoDigits(totalNumbers) + " 之间。");
+                return fail(line, "的号码 " + twoDigits(x) + " 不在 01 到 "
+                                      + twoDigits(totalNumbers) + " 之间。");
             if (seen & (NumberMask{1} << x))
                 return fail(line, "的号码 " + twoDigits(x) + " 重复。");
             seen |= NumberMask{1} << x;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exclude/candidate_table.h"
+#include "store/problem.h"
 
 namespace pickora {
 
@@ -27,7 +28,7 @@ struct ExclusionLoadRules {
 
 struct ExclusionLoad {
     std::vector<Candidate> bets; // in file order, all kept
-    std::string error;           // UTF-8, naming the line; empty when the file was read
+    Problem problem;             // the refused line, named; nothing when the file was read
     bool truncated = false;      // more than 1,000,000 lines: the rest were not read
 };
 

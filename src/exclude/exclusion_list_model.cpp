@@ -17,11 +17,15 @@ void ExclusionListModel::showBets(std::vector<Candidate> bets, int blanks)
     endResetModel();
 }
 
-void ExclusionListModel::clear() { showBets({}, blanks_); }
+void ExclusionListModel::clear()
+{
+    showBets({}, blanks_);
+}
 
 QString ExclusionListModel::cell(int row) const
 {
-    return QString::fromStdString(candidateCell(bets_.at(static_cast<std::size_t>(row)), pickCount_, blanks_));
+    return QString::fromStdString(
+        candidateCell(bets_.at(static_cast<std::size_t>(row)), pickCount_, blanks_));
 }
 
 int ExclusionListModel::rowCount(const QModelIndex& parent) const
@@ -29,7 +33,10 @@ int ExclusionListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(bets_.size());
 }
 
-int ExclusionListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int ExclusionListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
 
 QVariant ExclusionListModel::data(const QModelIndex& index, int role) const
 {

@@ -22,7 +22,8 @@ NumberMask maskThrough(const Candidate& c, int pickCount, const std::vector<int>
 {
     NumberMask mask = 0;
     for (int i = 0; i < pickCount; ++i)
-        mask |= NumberMask{1} << targetNumber[static_cast<std::size_t>(c.numbers[static_cast<std::size_t>(i)])];
+        mask |= NumberMask{1}
+                << targetNumber[static_cast<std::size_t>(c.numbers[static_cast<std::size_t>(i)])];
     return mask;
 }
 
@@ -51,12 +52,22 @@ void SumExclusion::preparePass(const PassChoice& choice)
     const int first = choice.window > 0 ? std::max(0, target - choice.window) : 0;
     for (int d = first; d < target; ++d)
         for (int j = 0; j < basis_.pickCount; ++j)
-            ++keys[static_cast<std::size_t>(slotOf(p, basis_.draws[static_cast<std::size_t>(d)].numbers[static_cast<std::size_t>(j)], d) - 1)].hits;
+            ++keys[static_cast<std::size_t>(slotOf(p,
+                                                   basis_.draws[static_cast<std::size_t>(d)]
+                                                       .numbers[static_cast<std::size_t>(j)],
+                                                   d)
+                                            - 1)]
+                  .hits;
     int unknown = n;
     std::vector<bool> found(static_cast<std::size_t>(n), false);
     for (int d = target - 1; d >= 0 && unknown > 0; --d)
         for (int j = 0; j < basis_.pickCount; ++j) {
-            const auto s = static_cast<std::size_t>(slotOf(p, basis_.draws[static_cast<std::size_t>(d)].numbers[static_cast<std::size_t>(j)], d) - 1);
+            const auto s = static_cast<std::size_t>(
+                slotOf(
+                    p,
+                    basis_.draws[static_cast<std::size_t>(d)].numbers[static_cast<std::size_t>(j)],
+                    d)
+                - 1);
             if (!found[s]) {
                 found[s] = true;
                 keys[s].omission = target - d;
@@ -66,7 +77,8 @@ void SumExclusion::preparePass(const PassChoice& choice)
     const std::vector<int> rank = rankSlots(keys, SlotOrdering::RecentFirst);
     targetNumber_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int x = 1; x <= n; ++x)
-        targetNumber_[static_cast<std::size_t>(x)] = rank[static_cast<std::size_t>(slotOf(p, x, target) - 1)];
+        targetNumber_[static_cast<std::size_t>(x)] =
+            rank[static_cast<std::size_t>(slotOf(p, x, target) - 1)];
 }
 
 int SumExclusion::transformedSum(const Candidate& candidate) const
@@ -96,8 +108,9 @@ void RepeatExclusion::preparePass(const PassChoice& choice)
 {
     window_ = choice.window;
     // The walk keeps every draw's counts; only the draws the test reads are ranked.
-    view_ = transformToTarget(basis_.draws, basis_.pickCount, choice.permutation, choice.window,
-                              SlotOrdering::FewestHitsFirst, basis_.target, basis_.target - lookBack_);
+    view_ =
+        transformToTarget(basis_.draws, basis_.pickCount, choice.permutation, choice.window,
+                          SlotOrdering::FewestHitsFirst, basis_.target, basis_.target - lookBack_);
 }
 
 int RepeatExclusion::repeat(const Candidate& candidate) const
@@ -126,7 +139,8 @@ BigOddExclusion::BigOddExclusion(ExclusionBasis basis, BigOddRules rules)
 
 bool BigOddExclusion::counts(int transformedNumber) const
 {
-    return rules_.oddMode ? transformedNumber % 2 == 1 : transformedNumber >= basis_.totalNumbers / 2;
+    return rules_.oddMode ? transformedNumber % 2 == 1
+                          : transformedNumber >= basis_.totalNumbers / 2;
 }
 
 void BigOddExclusion::preparePass(RandomSource& random)
@@ -166,8 +180,8 @@ FollowView followView(std::span<const Draw> draws, int totalNumbers, int pickCou
     FollowView view;
     view.targetNumber.assign(static_cast<std::size_t>(totalNumbers) + 1, 0);
     if (!settings.arrangement) {
-        const SlotOrdering ordering = settings.longestGap ? SlotOrdering::LongestGapFirst
-                                                          : SlotOrdering::FewestHitsFirst;
+        const SlotOrdering ordering =
+            settings.longestGap ? SlotOrdering::LongestGapFirst : SlotOrdering::FewestHitsFirst;
         SlotView slots = transformToTarget(draws, pickCount, p, window, ordering, target, 0);
         view.masks = std::move(slots.drawMasks);
         view.targetNumber = std::move(slots.targetNumber);
@@ -177,7 +191,9 @@ FollowView followView(std::span<const Draw> draws, int totalNumbers, int pickCou
     for (int t = 0; t < target; ++t) {
         NumberMask mask = 0;
         for (int j = 0; j < pickCount; ++j)
-            mask |= NumberMask{1} << slotOf(p, draws[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)], t);
+            mask |=
+                NumberMask{1} << slotOf(
+                    p, draws[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)], t);
         view.masks[static_cast<std::size_t>(t)] = mask;
     }
     for (int x = 1; x <= totalNumbers; ++x)
@@ -186,7 +202,8 @@ FollowView followView(std::span<const Draw> draws, int totalNumbers, int pickCou
 }
 
 std::vector<Draw> followTransformedDraws(std::span<const Draw> draws, int pickCount,
-                                         const FollowSettings& settings, const Permutation& p, int window)
+                                         const FollowSettings& settings, const Permutation& p,
+                                         int window)
 {
     const int count = static_cast<int>(draws.size());
     if (!settings.arrangement)
@@ -197,8 +214,8 @@ std::vector<Draw> followTransformedDraws(std::span<const Draw> draws, int pickCo
     std::vector<Draw> result(draws.begin(), draws.end());
     for (int t = 0; t < count; ++t)
         for (int j = 0; j < pickCount; ++j)
-            result[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)]
-                = slotOf(p, draws[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)], t);
+            result[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)] = slotOf(
+                p, draws[static_cast<std::size_t>(t)].numbers[static_cast<std::size_t>(j)], t);
     return result;
 }
 
@@ -249,17 +266,19 @@ void FollowExclusion::preparePass(const Permutation& p, int window)
     // The groups of the last draw are usually found a few draws back: rank only the newest
     // periods, and twice as many again while a group is not found among them. The walk keeps
     // every slot's counts from the oldest draw on, so the ranks are those of the whole history.
-    const SlotOrdering ordering = settings_.longestGap ? SlotOrdering::LongestGapFirst
-                                                       : SlotOrdering::FewestHitsFirst;
+    const SlotOrdering ordering =
+        settings_.longestGap ? SlotOrdering::LongestGapFirst : SlotOrdering::FewestHitsFirst;
     for (int span = 64;; span *= 2) {
         const int first = std::max(0, target - span);
-        SlotView view = transformToTarget(basis_.draws, basis_.pickCount, p, window, ordering, target, first);
+        SlotView view =
+            transformToTarget(basis_.draws, basis_.pickCount, p, window, ordering, target, first);
         // Masks of periods first .. C - 1 stand at index 0 ..; earlier periods read as empty.
         std::vector<NumberMask> masks(static_cast<std::size_t>(target), 0);
         std::copy(view.drawMasks.begin(), view.drawMasks.end(), masks.begin() + first);
-        const std::vector<NumberMask> groups = target >= 1
-            ? drawGroups(masks[static_cast<std::size_t>(target - 1)], settings_.groupSize)
-            : std::vector<NumberMask>{};
+        const std::vector<NumberMask> groups =
+            target >= 1
+                ? drawGroups(masks[static_cast<std::size_t>(target - 1)], settings_.groupSize)
+                : std::vector<NumberMask>{};
         bool allFound = true;
         for (const NumberMask group : groups) {
             bool found = false;

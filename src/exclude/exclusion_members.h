@@ -78,10 +78,10 @@ struct BigOddRules {
     bool oddMode = false; // "奇偶模式": count odd numbers instead of big ones
     int streak = 2;       // Y
     bool highOn = true;
-    int highThreshold = 2; // A
+    int highThreshold = 2;        // A
     int highFrom = 0, highTo = 2; // B1..B2
     bool lowOn = true;
-    int lowThreshold = 1;  // X
+    int lowThreshold = 1;       // X
     int lowFrom = 1, lowTo = 3; // X1..X2
 };
 
@@ -109,15 +109,15 @@ private:
 // Follow: the follow number of the candidate against the draw before the target period, on the
 // stored draws ("常规") or on a history transformed anew every pass ("变幻").
 struct FollowSettings {
-    bool transformed = true;   // "变幻"
-    bool arrangement = false;  // "排列模式": the slot itself instead of its rank
-    bool longestGap = false;   // "间隔模式": LongestGapFirst instead of FewestHitsFirst
-    bool randomWindow = false; // "随机阶段"
-    bool maximumWindow = false;// "最大阶段期数": bound C + 1 instead of P
-    int phaseLength = 100;     // P
-    int groupSize = 2;         // g
-    int high = 3;              // excluded when the follow number >= high
-    int low = 0;               //                             or <= low
+    bool transformed = true;    // "变幻"
+    bool arrangement = false;   // "排列模式": the slot itself instead of its rank
+    bool longestGap = false;    // "间隔模式": LongestGapFirst instead of FewestHitsFirst
+    bool randomWindow = false;  // "随机阶段"
+    bool maximumWindow = false; // "最大阶段期数": bound C + 1 instead of P
+    int phaseLength = 100;      // P
+    int groupSize = 2;          // g
+    int high = 3;               // excluded when the follow number >= high
+    int low = 0;                //                             or <= low
 };
 
 class FollowExclusion : public ExclusionMember {
@@ -149,6 +149,7 @@ FollowView followView(std::span<const Draw> draws, int totalNumbers, int pickCou
                       const FollowSettings& settings, const Permutation& p, int window);
 // The same view with every draw's numbers in stored order (the "变幻统计" grid).
 std::vector<Draw> followTransformedDraws(std::span<const Draw> draws, int pickCount,
-                                         const FollowSettings& settings, const Permutation& p, int window);
+                                         const FollowSettings& settings, const Permutation& p,
+                                         int window);
 
 } // namespace pickora

@@ -11,8 +11,9 @@ int progressMaximum(const CandidateTable& table, const ExclusionStopRule& rule)
     return std::max(0, static_cast<int>(table.entries.size()) - rule.target);
 }
 
-ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const ExclusionStopRule& rule,
-                                 RandomSource& random, const ExclusionHooks& hooks)
+ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member,
+                                    const ExclusionStopRule& rule, RandomSource& random,
+                                    const ExclusionHooks& hooks)
 {
     ExclusionOutcome out;
     out.remaining = table.keptCount();

@@ -38,7 +38,8 @@ struct ExclusionOutcome {
 int progressMaximum(const CandidateTable& table, const ExclusionStopRule& rule);
 
 // Runs passes on `table` (exclusion flags only; the caller compacts it on a finish).
-ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member, const ExclusionStopRule& rule,
-                                 RandomSource& random, const ExclusionHooks& hooks);
+ExclusionOutcome runExclusionSearch(CandidateTable& table, ExclusionMember& member,
+                                    const ExclusionStopRule& rule, RandomSource& random,
+                                    const ExclusionHooks& hooks);
 
 } // namespace pickora

@@ -71,14 +71,16 @@ std::vector<int> followNumbers(std::span<const NumberMask> masks, int groupSize)
     std::vector<int> table(flat ? std::size_t{1} << std::bit_width(all) : 0, -1);
     std::unordered_map<NumberMask, int> map;
     for (int t = 2; t < count; ++t) {
-        for (const NumberMask group : drawGroups(masks[static_cast<std::size_t>(t - 2)], groupSize)) {
+        for (const NumberMask group :
+             drawGroups(masks[static_cast<std::size_t>(t - 2)], groupSize)) {
             if (flat)
                 table[group] = t - 2;
             else
                 map[group] = t - 2;
         }
         int best = 0;
-        for (const NumberMask group : drawGroups(masks[static_cast<std::size_t>(t - 1)], groupSize)) {
+        for (const NumberMask group :
+             drawGroups(masks[static_cast<std::size_t>(t - 1)], groupSize)) {
             int d = -1;
             if (flat) {
                 d = table[group];

@@ -31,7 +31,8 @@ HistoryStatistics sumHistory(std::span<const Draw> draws, int totalNumbers, int 
 
 // Issue, numbers, the theoretical repeats and, from draw M on, the largest number of the draw's
 // numbers found in one of the M draws before it. The chart runs from draw `chartStart` on.
-HistoryStatistics repeatHistory(std::span<const Draw> draws, int pickCount, int lookBack, int chartStart);
+HistoryStatistics repeatHistory(std::span<const Draw> draws, int pickCount, int lookBack,
+                                int chartStart);
 
 // Issue, numbers and the follow number of every draw (groups of `groupSize`).
 HistoryStatistics followHistory(std::span<const Draw> draws, int pickCount, int groupSize);

@@ -28,8 +28,7 @@ inline std::uint64_t orderKey(SlotOrdering ordering, SlotKeys k)
 // The exchange sort over slot indices 0..n-1; writes rank[index] = position + 1. An entry is
 // swapped with a later one only when the later one comes strictly first, which fixes the order of
 // ties; the packed keys (key << 8 | index) let it run without branches.
-template <class Keys>
-void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* rank)
+template <class Keys> void exchangeRank(const Keys& keys, int n, SlotOrdering ordering, int* rank)
 {
     std::uint64_t order[64];
     for (int s = 0; s < n; ++s)
@@ -73,7 +72,8 @@ NumberMask SlotView::targetMask(const Candidate& c, int pickCount) const
 {
     NumberMask mask = 0;
     for (int i = 0; i < pickCount; ++i)
-        mask |= NumberMask{1} << targetNumber[static_cast<std::size_t>(c.numbers[static_cast<std::size_t>(i)])];
+        mask |= NumberMask{1}
+                << targetNumber[static_cast<std::size_t>(c.numbers[static_cast<std::size_t>(i)])];
     return mask;
 }
 
@@ -128,18 +128,20 @@ SlotView transformToTarget(std::span<const Draw> draws, int pickCount, const Per
     view.firstRanked = firstRanked;
     view.drawMasks.resize(static_cast<std::size_t>(target - firstRanked));
     view.targetNumber.assign(static_cast<std::size_t>(p.size()) + 1, 0);
-    walkSlots(draws, pickCount, p, window, ordering, target, firstRanked, [&](int t, const int* rank) {
-        if (t < target) {
-            const Draw& d = draws[static_cast<std::size_t>(t)];
-            NumberMask mask = 0;
-            for (int j = 0; j < pickCount; ++j)
-                mask |= NumberMask{1} << rank[slotOf(p, d.numbers[static_cast<std::size_t>(j)], t)];
-            view.drawMasks[static_cast<std::size_t>(t - firstRanked)] = mask;
-        } else {
-            for (int x = 1; x <= p.size(); ++x)
-                view.targetNumber[static_cast<std::size_t>(x)] = rank[slotOf(p, x, t)];
-        }
-    });
+    walkSlots(draws, pickCount, p, window, ordering, target, firstRanked,
+              [&](int t, const int* rank) {
+                  if (t < target) {
+                      const Draw& d = draws[static_cast<std::size_t>(t)];
+                      NumberMask mask = 0;
+                      for (int j = 0; j < pickCount; ++j)
+                          mask |= NumberMask{1}
+                                  << rank[slotOf(p, d.numbers[static_cast<std::size_t>(j)], t)];
+                      view.drawMasks[static_cast<std::size_t>(t - firstRanked)] = mask;
+                  } else {
+                      for (int x = 1; x <= p.size(); ++x)
+                          view.targetNumber[static_cast<std::size_t>(x)] = rank[slotOf(p, x, t)];
+                  }
+              });
     return view;
 }
 
@@ -154,13 +156,14 @@ std::vector<Draw> transformedDraws(std::span<const Draw> draws, int pickCount, c
         Draw& out = result[static_cast<std::size_t>(t)];
         out.issue = d.issue;
         for (int j = 0; j < pickCount; ++j)
-            out.numbers[static_cast<std::size_t>(j)] = rank[slotOf(p, d.numbers[static_cast<std::size_t>(j)], t)];
+            out.numbers[static_cast<std::size_t>(j)] =
+                rank[slotOf(p, d.numbers[static_cast<std::size_t>(j)], t)];
     });
     return result;
 }
 
-std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount, const Permutation& p,
-                                      int window)
+std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount,
+                                      const Permutation& p, int window)
 {
     const int n = p.size();
     const int count = static_cast<int>(draws.size());
@@ -185,7 +188,8 @@ std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount
         if (window > 0 && t - window - 1 >= 0) {
             const int d = t - window - 1;
             for (int j = 0; j < pickCount; ++j)
-                --hits[static_cast<std::size_t>(slot(draws[static_cast<std::size_t>(d)].numbers[static_cast<std::size_t>(j)], d))];
+                --hits[static_cast<std::size_t>(slot(
+                    draws[static_cast<std::size_t>(d)].numbers[static_cast<std::size_t>(j)], d))];
         }
         for (int x = 0; x < n; ++x) {
             auto& key = keys[static_cast<std::size_t>(x)];
@@ -200,7 +204,8 @@ std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount
         Draw& out = result[static_cast<std::size_t>(t)];
         out.issue = d.issue;
         for (int j = 0; j < pickCount; ++j)
-            out.numbers[static_cast<std::size_t>(j)] = rank[static_cast<std::size_t>(slot(d.numbers[static_cast<std::size_t>(j)], t))];
+            out.numbers[static_cast<std::size_t>(j)] =
+                rank[static_cast<std::size_t>(slot(d.numbers[static_cast<std::size_t>(j)], t))];
     }
     return result;
 }

@@ -54,7 +54,10 @@ struct SlotView {
     // The transformed number of n in period C, for n = 1..N (index 0 unused).
     std::vector<int> targetNumber;
 
-    NumberMask drawMask(int period) const { return drawMasks[static_cast<std::size_t>(period - firstRanked)]; }
+    NumberMask drawMask(int period) const
+    {
+        return drawMasks[static_cast<std::size_t>(period - firstRanked)];
+    }
     NumberMask targetMask(const Candidate& c, int pickCount) const;
 };
 
@@ -72,7 +75,7 @@ std::vector<Draw> transformedDraws(std::span<const Draw> draws, int pickCount, c
 // `FewestHitsFirst` on its hits within the last W draws (W = 0: all) and the omission of the slot
 // number x + 1 occupies, kept from the previous period while that slot has never been hit.
 // Returns every draw with its numbers replaced in stored order.
-std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount, const Permutation& p,
-                                      int window);
+std::vector<Draw> statisticsTransform(std::span<const Draw> draws, int pickCount,
+                                      const Permutation& p, int window);
 
 } // namespace pickora

@@ -35,7 +35,7 @@ ExclusionTraits repeatTraits()
 } // namespace
 
 Tfrmallcongma::Tfrmallcongma(DrawStore& store, QWidget* parent)
-    : ExclusionFrame(store, u"Tfrmallcongma"_s, u"无穷重码排除选号"_s, repeatTraits(), parent)
+    : ExclusionWindow(store, u"Tfrmallcongma"_s, u"无穷重码排除选号"_s, repeatTraits(), parent)
 {
     const int k = store.profile().pickCount;
     createHistory(u"历史重码图表"_s, u"重码数"_s, QColor(220, 30, 30));
@@ -44,7 +44,8 @@ Tfrmallcongma::Tfrmallcongma(DrawStore& store, QWidget* parent)
     for (int i = 1; i <= drawCount(); ++i)
         comjieduannum->addItem(QString::number(i));
     comjieduannum->setCurrentIndex(0);
-    connect(comjieduannum, &QComboBox::currentIndexChanged, this, &Tfrmallcongma::comjieduannumChange);
+    connect(comjieduannum, &QComboBox::currentIndexChanged, this,
+            &Tfrmallcongma::comjieduannumChange);
 
     comqishu = new QComboBox(this);
     comqishu->setObjectName(u"comqishu"_s);
@@ -109,18 +110,28 @@ Tfrmallcongma::Tfrmallcongma(DrawStore& store, QWidget* parent)
     btntongjiClick();
 }
 
-void Tfrmallcongma::comqishuChange() { lookBack_ = std::max(0, comqishu->currentIndex()) + 1; }
+void Tfrmallcongma::comqishuChange()
+{
+    lookBack_ = std::max(0, comqishu->currentIndex()) + 1;
+}
 
-void Tfrmallcongma::comjieduannumChange() { windowPrime_ = std::max(0, comjieduannum->currentIndex()); }
+void Tfrmallcongma::comjieduannumChange()
+{
+    windowPrime_ = std::max(0, comjieduannum->currentIndex());
+}
 
 void Tfrmallcongma::showStatistics(const std::vector<Draw>& shown)
 {
-    const HistoryStatistics h = repeatHistory(shown, store().profile().pickCount, lookBack_, windowPrime_);
+    const HistoryStatistics h =
+        repeatHistory(shown, store().profile().pickCount, lookBack_, windowPrime_);
     edtcurcode->setText(QString::fromStdString(h.summary));
     showHistory(h);
 }
 
-void Tfrmallcongma::btntongjiClick() { showStatistics(draws()); }
+void Tfrmallcongma::btntongjiClick()
+{
+    showStatistics(draws());
+}
 
 void Tfrmallcongma::btntongji2Click()
 {
@@ -133,7 +144,8 @@ std::unique_ptr<ExclusionMember> Tfrmallcongma::makeMember(ExclusionBasis basis)
 {
     if (!enoughDraws(lookBack_, u"重码期数为 %1 时"_s.arg(lookBack_)))
         return nullptr;
-    return std::make_unique<RepeatExclusion>(std::move(basis), lookBack_, comAC->currentIndex() + 1);
+    return std::make_unique<RepeatExclusion>(std::move(basis), lookBack_,
+                                             comAC->currentIndex() + 1);
 }
 
 } // namespace pickora::ui

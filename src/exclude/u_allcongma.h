@@ -1,12 +1,12 @@
 #pragma once
-// "无穷重码排除选号": excludes the candidates that, in the transformed view, repeat too many numbers
-// of one of the last draws; shows the repeats of every draw, stored or freshly transformed.
+// "无穷重码排除选号": excludes the candidates that, in the transformed view, repeat too many
+// numbers of one of the last draws; shows the repeats of every draw, stored or freshly transformed.
 
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 
 namespace pickora::ui {
 
-class Tfrmallcongma : public ExclusionFrame {
+class Tfrmallcongma : public ExclusionWindow {
     Q_OBJECT
 public:
     explicit Tfrmallcongma(DrawStore& store, QWidget* parent = nullptr);

@@ -42,7 +42,8 @@ ExclusionTraits followTraits()
 
 } // namespace
 
-QGroupBox* Tfrmallgensui::radioGroup(const QString& name, const QString& first, const QString& second)
+QGroupBox* Tfrmallgensui::radioGroup(const QString& name, const QString& first,
+                                     const QString& second)
 {
     auto* group = new QGroupBox(this);
     group->setObjectName(name);
@@ -64,7 +65,7 @@ bool Tfrmallgensui::secondChosen(const QGroupBox* group) const
 }
 
 Tfrmallgensui::Tfrmallgensui(DrawStore& store, QWidget* parent)
-    : ExclusionFrame(store, u"Tfrmallgensui"_s, u"无穷历史跟随排除选号"_s, followTraits(), parent)
+    : ExclusionWindow(store, u"Tfrmallgensui"_s, u"无穷历史跟随排除选号"_s, followTraits(), parent)
 {
     const int k = store.profile().pickCount;
     createHistory(u"历史跟随图表"_s, u"跟随数"_s, QColor(220, 30, 30));
@@ -146,7 +147,10 @@ Tfrmallgensui::Tfrmallgensui(DrawStore& store, QWidget* parent)
     showStatistics(draws());
 }
 
-bool Tfrmallgensui::transformedMode() const { return secondChosen(optmode); }
+bool Tfrmallgensui::transformedMode() const
+{
+    return secondChosen(optmode);
+}
 
 FollowSettings Tfrmallgensui::settings() const
 {
@@ -207,6 +211,9 @@ std::unique_ptr<ExclusionMember> Tfrmallgensui::makeMember(ExclusionBasis basis)
     return std::make_unique<FollowExclusion>(std::move(basis), settings());
 }
 
-void Tfrmallgensui::afterSearch() { page->setCurrentIndex(1); }
+void Tfrmallgensui::afterSearch()
+{
+    page->setCurrentIndex(1);
+}
 
 } // namespace pickora::ui

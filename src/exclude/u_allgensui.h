@@ -3,14 +3,14 @@
 // draws ("常规") or on a history transformed anew every pass ("变幻"); shows the follow number
 // of every draw.
 
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 
 class QGroupBox;
 class QTabWidget;
 
 namespace pickora::ui {
 
-class Tfrmallgensui : public ExclusionFrame {
+class Tfrmallgensui : public ExclusionWindow {
     Q_OBJECT
 public:
     explicit Tfrmallgensui(DrawStore& store, QWidget* parent = nullptr);

@@ -36,7 +36,7 @@ ExclusionTraits sumTraits()
 } // namespace
 
 Tfrmallhei::Tfrmallhei(DrawStore& store, QWidget* parent)
-    : ExclusionFrame(store, u"Tfrmallhei"_s, u"无穷和值排除选号"_s, sumTraits(), parent)
+    : ExclusionWindow(store, u"Tfrmallhei"_s, u"无穷和值排除选号"_s, sumTraits(), parent)
 {
     const int n = store.profile().totalNumbers;
     const int k = store.profile().pickCount;
@@ -124,16 +124,23 @@ Tfrmallhei::Tfrmallhei(DrawStore& store, QWidget* parent)
     btntongjiClick();
 }
 
-void Tfrmallhei::comjieduannumChange() { windowPrime_ = std::max(0, comjieduannum->currentIndex()); }
+void Tfrmallhei::comjieduannumChange()
+{
+    windowPrime_ = std::max(0, comjieduannum->currentIndex());
+}
 
 void Tfrmallhei::showStatistics(const std::vector<Draw>& shown)
 {
-    const HistoryStatistics h = sumHistory(shown, store().profile().totalNumbers, store().profile().pickCount);
+    const HistoryStatistics h =
+        sumHistory(shown, store().profile().totalNumbers, store().profile().pickCount);
     mem->setPlainText(QString::fromStdString(h.summary));
     showHistory(h);
 }
 
-void Tfrmallhei::btntongjiClick() { showStatistics(draws()); }
+void Tfrmallhei::btntongjiClick()
+{
+    showStatistics(draws());
+}
 
 void Tfrmallhei::btntongji2Click()
 {

@@ -2,13 +2,13 @@
 // "无穷和值排除选号": excludes the candidates whose transformed numbers add up to an extreme sum,
 // and shows the sum of every draw, stored or freshly transformed.
 
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 
 class QPlainTextEdit;
 
 namespace pickora::ui {
 
-class Tfrmallhei : public ExclusionFrame {
+class Tfrmallhei : public ExclusionWindow {
     Q_OBJECT
 public:
     explicit Tfrmallhei(DrawStore& store, QWidget* parent = nullptr);

@@ -42,7 +42,7 @@ QLineEdit* box(QWidget* parent, const QString& name, const QString& text)
 } // namespace
 
 Tfrmallpiantai::Tfrmallpiantai(DrawStore& store, QWidget* parent)
-    : ExclusionFrame(store, u"Tfrmallpiantai"_s, u"无穷偏态排除选号"_s, bigOddTraits(), parent)
+    : ExclusionWindow(store, u"Tfrmallpiantai"_s, u"无穷偏态排除选号"_s, bigOddTraits(), parent)
 {
     const int k = store.profile().pickCount;
 
@@ -126,7 +126,10 @@ Tfrmallpiantai::Tfrmallpiantai(DrawStore& store, QWidget* parent)
     resize(760, 560);
 }
 
-bool Tfrmallpiantai::oddMode() const { return optodd->isChecked(); }
+bool Tfrmallpiantai::oddMode() const
+{
+    return optodd->isChecked();
+}
 
 void Tfrmallpiantai::optmodeClick()
 {
@@ -144,7 +147,8 @@ std::unique_ptr<ExclusionMember> Tfrmallpiantai::makeMember(ExclusionBasis basis
     const QString word = oddMode() ? u"奇数"_s : u"大数"_s;
     BigOddRules rules;
     rules.oddMode = oddMode();
-    const auto streak = readSetting(u"延续期数"_s, edtyanxunum->text(), 0, std::max(0, drawCount()));
+    const auto streak =
+        readSetting(u"延续期数"_s, edtyanxunum->text(), 0, std::max(0, drawCount()));
     if (!streak)
         return nullptr;
     rules.streak = *streak;

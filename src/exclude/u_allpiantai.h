@@ -2,13 +2,13 @@
 // "无穷偏态排除选号": after a streak of high or low big (or odd) counts in the transformed view,
 // excludes the candidates whose transformed count lies outside the range the player expects.
 
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 
 class QGroupBox;
 
 namespace pickora::ui {
 
-class Tfrmallpiantai : public ExclusionFrame {
+class Tfrmallpiantai : public ExclusionWindow {
     Q_OBJECT
 public:
     explicit Tfrmallpiantai(DrawStore& store, QWidget* parent = nullptr);

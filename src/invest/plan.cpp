@@ -1,6 +1,8 @@
 #include "invest/plan.h"
 
 #include <algorithm>
+#include <iterator>
+#include <span>
 
 namespace pickora {
 
@@ -12,6 +14,30 @@ bool within(std::int64_t value, std::int64_t low, std::int64_t high)
 }
 
 std::string number(std::int64_t value) { return std::to_string(value); }
+
+// Checked arithmetic: false when the exact result does not fit in 64 bits.
+bool add(std::int64_t a, std::int64_t b, std::int64_t& result)
+{
+    return !__builtin_add_overflow(a, b, &result);
+}
+
+bool subtract(std::int64_t a, std::int64_t b, std::int64_t& result)
+{
+    return !__builtin_sub_overflow(a, b, &result);
+}
+
+bool multiply(std::int64_t a, std::int64_t b, std::int64_t& result)
+{
+    return !__builtin_mul_overflow(a, b, &result);
+}
+
+bool isAmount(std::int64_t value) { return within(value, -kMaxPlanAmount, kMaxPlanAmount); }
+
+struct ColumnBounds {
+    const char* name;
+    std::int64_t low;
+    std::int64_t high;
+};
 
 } // namespace
 
@@ -47,6 +73,36 @@ std::string checkBetCount(std::int64_t bets)
     return {};
 }
 
+std::string checkPlanRows(const PlanTable& rows)
+{
+    static constexpr ColumnBounds fixedColumns[] = {
+        {"投注期号", 1, kMaxPeriods},        {"投注倍数", 1, kMaxMultiplier},
+        {"当期投注", -kMaxPlanAmount, kMaxPlanAmount}, {"当期总投入", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期利润率(%)", -kMaxPlanRate, kMaxPlanRate}};
+    static constexpr ColumnBounds variableColumns[] = {
+        {"投注期号", 1, kMaxPeriods},        {"投注倍数", 1, kMaxMultiplier},
+        {"当期注数", 1, kMaxBets},
+        {"当期投注", -kMaxPlanAmount, kMaxPlanAmount}, {"当期总投入", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期利润率(%)", -kMaxPlanRate, kMaxPlanRate}};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const PlanRow& row = rows[r];
+        const std::span<const ColumnBounds> bounds
+            = row.size() == std::size(variableColumns) ? std::span<const ColumnBounds>(variableColumns)
+                                                       : std::span<const ColumnBounds>(fixedColumns);
+        if (row.size() != bounds.size())
+            return "第 " + number(static_cast<std::int64_t>(r) + 1) + " 期的数据不是 "
+                   + number(static_cast<std::int64_t>(bounds.size())) + " 个数。";
+        for (std::size_t c = 0; c < row.size(); ++c)
+            if (!within(row[c], bounds[c].low, bounds[c].high))
+                return "第 " + number(static_cast<std::int64_t>(r) + 1) + " 期的“" + bounds[c].name
+                       + "” " + number(row[c]) + " 不在 " + number(bounds[c].low) + " 到 "
+                       + number(bounds[c].high) + " 之间。";
+    }
+    return {};
+}
+
 std::optional<std::int64_t> smallestMultiplier(std::int64_t gain, std::int64_t needed)
 {
     std::int64_t m = 1;
@@ -54,21 +110,31 @@ std::optional<std::int64_t> smallestMultiplier(std::int64_t gain, std::int64_t n
         // ceil(needed / gain) for positive operands.
         m = needed / gain + (needed % gain != 0 ? 1 : 0);
     }
-    // With no gain per multiple a larger m never helps: m = 1 is the only candidate.
-    if (m > kMaxMultiplier || m * gain < needed)
+    if (m > kMaxMultiplier)
+        return std::nullopt;
+    // With no gain per multiple a larger m never helps: m = 1 is the only candidate. A product
+    // past 2^63 can only come from a positive gain, and then it certainly reaches `needed`.
+    std::int64_t reached = 0;
+    if (multiply(m, gain, reached) && reached < needed)
         return std::nullopt;
     return m;
 }
 
-PlanRow planRow(std::int64_t period, std::int64_t m, std::int64_t unitStake,
-                std::int64_t unitPrize, std::int64_t totalBefore)
+std::optional<PlanRow> planRow(std::int64_t period, std::int64_t m, std::int64_t unitStake,
+                               std::int64_t unitPrize, std::int64_t totalBefore)
 {
-    const std::int64_t stake = m * unitStake;
-    const std::int64_t total = totalBefore + stake;
-    const std::int64_t prize = m * unitPrize;
-    const std::int64_t net = prize - total;
+    std::int64_t stake = 0;
+    std::int64_t total = 0;
+    std::int64_t prize = 0;
+    std::int64_t net = 0;
+    if (!multiply(m, unitStake, stake) || !add(totalBefore, stake, total)
+        || !multiply(m, unitPrize, prize) || !subtract(prize, total, net))
+        return std::nullopt;
+    if (!isAmount(stake) || !isAmount(total) || !isAmount(prize) || !isAmount(net))
+        return std::nullopt;
+    // |net| <= 10^15, so 100 net fits; the rate then lies within kMaxPlanRate.
     const std::int64_t rate = total != 0 ? net * 100 / total : 0;
-    return {period, m, stake, total, prize, net, rate};
+    return PlanRow{period, m, stake, total, prize, net, rate};
 }
 
 PlanResult fixedPlan(const PlanSettings& s)
@@ -78,13 +144,24 @@ PlanResult fixedPlan(const PlanSettings& s)
     std::int64_t total = s.priorLoss;
     for (std::int64_t i = 1; i <= s.periods; ++i) {
         // m B - (T + m U) >= P  <=>  m (B - U) >= P + T
-        const auto m = smallestMultiplier(s.unitPrize - s.unitStake, s.expectedProfit + total);
+        std::int64_t gain = 0;
+        std::int64_t needed = 0;
+        if (!subtract(s.unitPrize, s.unitStake, gain) || !add(s.expectedProfit, total, needed)) {
+            result.outOfRange = true;
+            return result;
+        }
+        const auto m = smallestMultiplier(gain, needed);
         if (!m) {
             result.tooLarge = true;
             return result;
         }
-        result.rows.push_back(planRow(i, *m, s.unitStake, s.unitPrize, total));
-        total += *m * s.unitStake;
+        auto row = planRow(i, *m, s.unitStake, s.unitPrize, total);
+        if (!row) {
+            result.outOfRange = true;
+            return result;
+        }
+        total = (*row)[3];
+        result.rows.push_back(std::move(*row));
     }
     return result;
 }
@@ -92,6 +169,8 @@ PlanResult fixedPlan(const PlanSettings& s)
 PlanResult phasedPlan(const PlanSettings& s, std::int64_t stages)
 {
     PlanResult result;
+    if (stages < 1 || s.periods < 1)
+        return result;
     const std::int64_t length = s.periods / stages + (s.periods % stages != 0 ? 1 : 0);
     std::int64_t total = s.priorLoss;
     for (std::int64_t stage = 1; stage <= stages; ++stage) {
@@ -102,32 +181,59 @@ PlanResult phasedPlan(const PlanSettings& s, std::int64_t stages)
         // The stage's last period has the largest total, so the multiplier that carries it
         // carries every earlier period of the stage: m (B - q U) >= P + T, q periods into it.
         const std::int64_t q = last - first + 1;
-        const auto m
-            = smallestMultiplier(s.unitPrize - q * s.unitStake, s.expectedProfit + total);
+        std::int64_t stageStake = 0;
+        std::int64_t gain = 0;
+        std::int64_t needed = 0;
+        if (!multiply(q, s.unitStake, stageStake) || !subtract(s.unitPrize, stageStake, gain)
+            || !add(s.expectedProfit, total, needed)) {
+            result.outOfRange = true;
+            return result;
+        }
+        const auto m = smallestMultiplier(gain, needed);
         if (!m) {
             result.tooLarge = true;
             return result;
         }
         for (std::int64_t j = first; j <= last; ++j) {
-            result.rows.push_back(planRow(j, *m, s.unitStake, s.unitPrize, total));
-            total += *m * s.unitStake;
+            auto row = planRow(j, *m, s.unitStake, s.unitPrize, total);
+            if (!row) {
+                result.outOfRange = true;
+                return result;
+            }
+            total = (*row)[3];
+            result.rows.push_back(std::move(*row));
         }
     }
     return result;
 }
 
-std::optional<PlanRow> variablePeriod(const PlanSettings& s, const PlanTable& previous,
-                                      std::int64_t bets)
+PlanResult variablePeriod(const PlanSettings& s, const PlanTable& previous, std::int64_t bets)
 {
-    const std::int64_t unitStake = 2 * bets;
+    PlanResult result;
+    std::int64_t unitStake = 0;
+    std::int64_t gain = 0;
+    std::int64_t needed = 0;
     const std::int64_t totalBefore = previous.empty() ? s.priorLoss : previous.back().at(4);
-    const auto m = smallestMultiplier(s.unitPrize - unitStake, s.expectedProfit + totalBefore);
-    if (!m)
-        return std::nullopt;
-    const PlanRow fixed = planRow(static_cast<std::int64_t>(previous.size()) + 1, *m, unitStake,
-                                  s.unitPrize, totalBefore);
+    if (!multiply(2, bets, unitStake) || !subtract(s.unitPrize, unitStake, gain)
+        || !add(s.expectedProfit, totalBefore, needed)) {
+        result.outOfRange = true;
+        return result;
+    }
+    const auto m = smallestMultiplier(gain, needed);
+    if (!m) {
+        result.tooLarge = true;
+        return result;
+    }
+    const auto fixed = planRow(static_cast<std::int64_t>(previous.size()) + 1, *m, unitStake,
+                               s.unitPrize, totalBefore);
+    if (!fixed) {
+        result.outOfRange = true;
+        return result;
+    }
+    const PlanRow& f = *fixed;
     // period, multiplier, bets, stake, total, prize, net, rate
-    return PlanRow{fixed[0], fixed[1], bets, fixed[2], fixed[3], fixed[4], fixed[5], fixed[6]};
+    result.rows.push_back(PlanRow{f[0], f[1], bets, f[2], f[3], f[4], f[5], f[6]});
+    return result;
 }
 
 std::int64_t columnAverage(const PlanTable& rows, std::size_t column, std::int64_t divisor)

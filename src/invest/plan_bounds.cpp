@@ -4,9 +4,15 @@ namespace pickora {
 
 namespace {
 
-std::string number(std::int64_t value) { return std::to_string(value); }
+std::string number(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
-std::int64_t magnitude(std::int64_t value) { return value < 0 ? -value : value; }
+std::int64_t magnitude(std::int64_t value)
+{
+    return value < 0 ? -value : value;
+}
 
 } // namespace
 

@@ -75,6 +75,10 @@ void Tfrmgudingjihua::btnalaClick()
         dialogs::warning(this, u"所需倍数太大，无法投注！"_s);
         return;
     }
+    if (result->outOfRange) {
+        dialogs::warning(this, QString::fromUtf8(kPlanOutOfRange));
+        return;
+    }
     table_ = result->rows;
     std::vector<QStringList> rows;
     rows.reserve(table_.size());
@@ -111,6 +115,10 @@ void Tfrmgudingjihua::btnloadClick()
     if (static_cast<std::int64_t>(plan->cells.size()) > periods) {
         dialogs::error(this, u"文件中的计划有 %1 期，超过了它的投注期数 %2。"_s.arg(plan->cells.size())
                                  .arg(periods));
+        return;
+    }
+    if (const std::string problem = checkPlanRows(plan->rows); !problem.empty()) {
+        dialogs::error(this, u"载入停止："_s + QString::fromStdString(problem));
         return;
     }
     const QStringList names = {u"edtprekui"_s, u"edtlirun"_s, u"edtinofsin"_s, u"edtoutofsin"_s,

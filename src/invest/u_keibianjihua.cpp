@@ -106,14 +106,18 @@ void Tfrmkeibianjihua::btnjisuanClick()
     s.unitStake = 1;
     if (!accept(checkPlanInputs(s, false)) || !accept(checkBetInput(*bets, s)))
         return;
-    const auto row = variablePeriod(s, table_, *bets);
-    if (!row) {
-        // The period is not added: the next one would otherwise build on an unfinished row.
+    const PlanResult next = variablePeriod(s, table_, *bets);
+    // A refused period is not added: the next one would otherwise build on an unfinished row.
+    if (next.tooLarge) {
         dialogs::warning(this, u"所需倍数太大，无法投注！"_s);
         return;
     }
-    table_.push_back(*row);
-    model_->appendRow(rowTexts(*row));
+    if (next.outOfRange || next.rows.empty()) {
+        dialogs::warning(this, QString::fromUtf8(kPlanOutOfRange));
+        return;
+    }
+    table_.push_back(next.rows.front());
+    model_->appendRow(rowTexts(next.rows.front()));
     const auto count = static_cast<std::int64_t>(table_.size());
     dialogs::information(this, u"平均每期净利润为:"_s + QString::number(columnAverage(table_, 6, count)));
 }
@@ -145,6 +149,10 @@ void Tfrmkeibianjihua::btnloadClick()
     if (static_cast<std::int64_t>(plan->rows.size()) > periods) {
         dialogs::error(this, u"文件中的计划有 %1 期，超过了它的投注期数 %2。"_s.arg(plan->rows.size())
                                  .arg(periods));
+        return;
+    }
+    if (const std::string problem = checkPlanRows(plan->rows); !problem.empty()) {
+        dialogs::error(this, u"载入停止："_s + QString::fromStdString(problem));
         return;
     }
     QList<QLineEdit*> boxes = {edtprekui, edtlirun, edtinofsin, edtoutofsin, edtdays, edtjushu};

@@ -12,6 +12,7 @@
 #include "shell/u_flash.h"
 #include "shell/u_main.h"
 #include "shell/web_addresses.h"
+#include "store/database_copy.h"
 #include "store/db_engine.h"
 #include "store/lottery_schema.h"
 #include "store/program_folder.h"
@@ -47,6 +48,8 @@ int runProgram(QApplication& app)
         QApplication::processEvents();
         QThread::msleep(100);
     }
+    // What a restore killed halfway left beside the database.
+    removeStaleCopies(folder.databaseFile());
     try {
         createDatabaseIfMissing(folder.databaseFile());
     } catch (const db::DbError& e) {

@@ -17,6 +17,7 @@
 #include "shell/record_set_model.h"
 #include "store/history_export.h"
 #include "store/lottery_schema.h"
+#include "store/text_files.h"
 
 using namespace Qt::StringLiterals;
 
@@ -436,7 +437,7 @@ void Tfrmdata::btnsaveClick()
     options.filter = u"文本文件(*.txt)|*.txt"_s;
     options.defaultSuffix = u"txt"_s;
     options.startFolder = folder_.attachmentsFolder();
-    options.proposedName = folder_.attachmentsFolder() + lottery + u"历史号码.txt"_s;
+    options.proposedName = folder_.attachmentsFolder() + fileNamePart(lottery) + u"历史号码.txt"_s;
     const QString file = dialogs::saveFile(this, options);
     if (file.isEmpty())
         return;

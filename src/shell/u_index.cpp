@@ -246,6 +246,9 @@ void Tfrmindex::btnopenClick()
         return;
     }
     QApplication::restoreOverrideCursor();
+    // Rows that could be analysed but look wrong: said once, the database stays as it is.
+    if (const std::string warning = historyWarningText(store_.history()); !warning.empty())
+        dialogs::warning(this, QString::fromStdString(warning));
     opened_ = true;
     emit lotteryOpened(posButtons->checkedButton()->text());
     accept();

@@ -498,6 +498,8 @@ void Tfrmmain::tlbdataClick()
         dialogs::error(this, failure);
         return;
     }
+    if (const std::string warning = historyWarningText(store_.history()); !warning.empty())
+        dialogs::warning(this, QString::fromStdString(warning));
     const QString position = QString::fromUtf8(positionText(store_.drawPosition()).data());
     showOpenedLottery(quickDrawCaption(QString::fromStdString(store_.profile().name), position));
 }

@@ -1,5 +1,6 @@
 #include "store/database_copy.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,6 +71,30 @@ void removeStaleJournals(const QString& file)
 
 } // namespace
 
+int removeStaleCopies(const QString& target)
+{
+    const QFileInfo targetInfo(target);
+    const QString prefix = targetInfo.fileName() + QString::fromUtf16(kCopyInfix);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    int removed = 0;
+    const QFileInfoList files
+        = targetInfo.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& file : files) {
+        // Our names only: the prefix, six characters QTemporaryFile chose, maybe "-journal".
+        // (Compared as text: a wildcard filter would read "[" in a player's file name.)
+        if (!file.fileName().startsWith(prefix))
+            continue;
+        const QString rest = file.fileName().mid(prefix.size());
+        if (rest.size() != 6 && rest != rest.left(6) + u"-journal"_s)
+            continue;
+        if (file.lastModified().toUTC() > before)
+            continue;
+        if (QFile::remove(file.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
+}
+
 void copyDatabase(const QString& source, const QString& target)
 {
     if (!QFileInfo(source).isFile())
@@ -86,7 +111,9 @@ void copyDatabase(const QString& source, const QString& target)
         return;
     if (!targetInfo.absoluteDir().exists())
         throw db::DbError(u"文件夹不存在：%1"_s.arg(targetInfo.absolutePath()));
-    QTemporaryFile temporary(targetInfo.absoluteFilePath() + u".XXXXXX"_s);
+    removeStaleCopies(targetInfo.absoluteFilePath());
+    QTemporaryFile temporary(targetInfo.absoluteFilePath() + QString::fromUtf16(kCopyInfix)
+                             + u"XXXXXX"_s);
     if (!temporary.open())
         throw db::DbError(u"无法写入文件：%1\n%2"_s.arg(target, temporary.errorString()));
     temporary.close();

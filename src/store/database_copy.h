@@ -8,6 +8,15 @@
 
 namespace pickora {
 
+// The temporary copy is named "<target>.pickora-copy-XXXXXX" (SQLite adds "-journal" beside it
+// while it writes): a copy killed halfway leaves files of that name, which the next copy to the
+// same folder removes, as does the program's start for its own database folder.
+inline constexpr char16_t kCopyInfix[] = u".pickora-copy-";
+
+// Removes the leftovers of killed copies to `target` (files named as above, untouched for at
+// least a minute, so a copy still running elsewhere keeps its file). Returns how many it removed.
+int removeStaleCopies(const QString& target);
+
 // Copies the database `source` to `target`, replacing an existing file.
 void copyDatabase(const QString& source, const QString& target);
 

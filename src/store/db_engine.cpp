@@ -1,11 +1,15 @@
 #include "store/db_engine.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <atomic>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +21,27 @@ QString uniqueConnectionName(const QString& purpose)
 {
     static std::atomic<int> counter{0};
     return u"pickora-%1-%2"_s.arg(purpose).arg(++counter);
+}
+
+// SQLite's primary result codes that mean the file or its folder cannot be written.
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteCantOpen = 14;
+
+// What went wrong, in the player's terms where the cause is known: a failed write to a read-only
+// database file, or to a folder where SQLite cannot create its journal beside the file.
+QString failureText(const QString& what, const QSqlError& error, const QString& file)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff; // extended codes keep it low
+    if (ok && code == kSqliteReadOnly)
+        return u"无法保存改动：数据库文件“%1”是只读的。\n"
+               "请去掉这个文件的只读属性（或者换一个可以写入的数据库文件），然后再试。"_s
+            .arg(QDir::toNativeSeparators(file));
+    if (ok && code == kSqliteCantOpen)
+        return u"无法保存改动：数据库所在的文件夹“%1”不能写入（保存改动时要在其中建立临时文件）。\n"
+               "请让这个文件夹可以写入（或者把程序放到可以写入的文件夹），然后再试。"_s
+            .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
+    return u"%1\n%2"_s.arg(what, error.text());
 }
 
 DbError queryError(const QString& what, const QSqlQuery& query)
@@ -37,12 +62,19 @@ DbConnection::DbConnection(const QString& purpose) : name_(uniqueConnectionName(
 
 DbConnection::~DbConnection() { close(); }
 
-void DbConnection::open(const QString& databaseFile)
+void DbConnection::open(const QString& databaseFile, EmptyFile empty)
 {
     close();
     // SQLite would silently create a missing file; a missing database is an error here.
-    if (!QFileInfo(databaseFile).isFile())
+    const QFileInfo info(databaseFile);
+    if (!info.isFile())
         throw DbError(u"找不到数据库文件：%1"_s.arg(databaseFile));
+    // ... and would read an empty file as a database without tables.
+    if (info.size() == 0 && empty == EmptyFile::Refuse)
+        throw DbError(u"数据库文件“%1”是空的（0 字节），里面没有任何彩票。\n"
+                      "请用“数据恢复”从备份恢复数据库；没有备份时，删除这个文件后重新启动本程序，"
+                      "程序会建立一个新的数据库。"_s
+                          .arg(QDir::toNativeSeparators(databaseFile)));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name_);
         db.setDatabaseName(databaseFile);
@@ -100,24 +132,25 @@ void DbConnection::exec(const QString& statement, const QVariantList& values) co
         throw DbError(u"数据库没有打开。"_s);
     QSqlQuery query(QSqlDatabase::database(name_, false));
     if (!query.prepare(statement))
-        throw queryError(u"数据库操作失败。"_s, query);
+        throw DbError(failureText(u"数据库操作失败。"_s, query.lastError(), file_));
     for (const QVariant& v : values)
         query.addBindValue(v);
     if (!query.exec())
-        throw queryError(u"数据库操作失败。"_s, query);
+        throw DbError(failureText(u"数据库操作失败。"_s, query.lastError(), file_));
 }
 
 void DbConnection::beginTransaction() const
 {
-    if (!QSqlDatabase::database(name_, false).transaction())
-        throw DbError(u"无法开始数据库事务。"_s);
+    QSqlDatabase db = QSqlDatabase::database(name_, false);
+    if (!db.transaction())
+        throw DbError(failureText(u"无法开始数据库事务。"_s, db.lastError(), file_));
 }
 
 void DbConnection::commit() const
 {
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     if (!db.commit())
-        throw DbError(u"无法提交数据库事务。\n%1"_s.arg(db.lastError().text()));
+        throw DbError(failureText(u"无法提交数据库事务。"_s, db.lastError(), file_));
 }
 
 void DbConnection::rollback() const { QSqlDatabase::database(name_, false).rollback(); }
@@ -202,16 +235,61 @@ bool RecordSet::isNull(int column) const { return currentRow().at(column).isNull
 
 QString RecordSet::text(int column) const { return currentRow().at(column).toString(); }
 
+namespace {
+
+// A stored whole number: an integer value, or text of digits alone (a minus sign allowed),
+// within the range of int. Reals, blobs and anything else are not coerced.
+std::optional<int> strictInteger(const QVariant& value)
+{
+    qint64 number = 0;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: {
+        bool ok = false;
+        number = value.toLongLong(&ok);
+        if (!ok || (value.typeId() == QMetaType::ULongLong && value.toULongLong() > INT64_MAX))
+            return std::nullopt;
+        break;
+    }
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        const qsizetype start = text.startsWith(u'-') ? 1 : 0;
+        if (text.size() == start || text.size() - start > 10)
+            return std::nullopt;
+        for (qsizetype i = start; i < text.size(); ++i)
+            if (text[i] < u'0' || text[i] > u'9')
+                return std::nullopt;
+        number = text.toLongLong();
+        break;
+    }
+    default:
+        return std::nullopt;
+    }
+    if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
+QString storedValueText(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QByteArray)
+        return u"二进制数据“%1”"_s.arg(QString::fromLatin1(value.toByteArray().left(16).toHex()));
+    return u"“%1”"_s.arg(value.toString());
+}
+
+} // namespace
+
 int RecordSet::integer(int column) const
 {
     const QVariant& value = currentRow().at(column);
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (value.isNull() || !ok)
+    const std::optional<int> number = value.isNull() ? std::nullopt : strictInteger(value);
+    if (!number)
         throw DbError(u"数据表“%1”第 %2 行的“%3”列%4。"_s.arg(
             table_, QString::number(position_ + 1), columns_.at(column),
-            value.isNull() ? u"没有值"_s : u"的值“%1”不是整数"_s.arg(value.toString())));
-    return number;
+            value.isNull() ? u"没有值"_s : u"的值%1不是整数"_s.arg(storedValueText(value))));
+    return *number;
 }
 
 void RecordSet::deleteCurrent()

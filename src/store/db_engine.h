@@ -31,8 +31,11 @@ public:
     DbConnection(const DbConnection&) = delete;
     DbConnection& operator=(const DbConnection&) = delete;
 
+    // Whether a file of 0 bytes may be opened: SQLite takes it for an empty database, which only
+    // the code that is making a new database wants; anywhere else it is a lost database.
+    enum class EmptyFile { Refuse, Allow };
     // Opens an existing database file; a missing file or one that is not a database throws.
-    void open(const QString& databaseFile);
+    void open(const QString& databaseFile, EmptyFile empty = EmptyFile::Refuse);
     bool isOpen() const { return open_; }
     void close();
     const QString& connectionName() const { return name_; }
@@ -40,7 +43,8 @@ public:
 
     // The user tables in the order they were created.
     QStringList tableNames() const;
-    // Runs a statement with bound values; throws on failure.
+    // Runs a statement with bound values; throws on failure (a read-only file or folder is named
+    // as such, with what the player can do about it).
     void exec(const QString& statement, const QVariantList& values = {}) const;
     void beginTransaction() const;
     void commit() const;

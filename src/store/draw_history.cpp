@@ -1,6 +1,8 @@
 #include "store/draw_history.h"
 
 #include <charconv>
+#include <unordered_map>
+#include <vector>
 
 namespace pickora {
 
@@ -108,6 +110,39 @@ DrawHistory buildDrawHistory(std::span<const StoredDraw> stored, DrawPosition po
         history.draws.push_back(draw);
     }
     return history;
+}
+
+std::string historyWarningText(const DrawHistory& history, std::size_t listed)
+{
+    std::vector<std::string> findings;
+    std::unordered_map<std::int32_t, std::size_t> firstRowOfIssue;
+    for (std::size_t i = 0; i < history.draws.size(); ++i) {
+        const Draw& d = history.draws[i];
+        const std::string row = "第 " + std::to_string(i + 1) + " 行";
+        const auto [first, fresh] = firstRowOfIssue.try_emplace(d.issue, i);
+        if (!fresh)
+            findings.push_back(row + "的期号 " + std::to_string(d.issue) + " 与第 "
+                               + std::to_string(first->second + 1) + " 行相同。");
+        unsigned seen = 0;
+        for (int j = 0; j < history.pickCount; ++j) {
+            const int n = d.numbers[static_cast<std::size_t>(j)];
+            if (n >= 0 && n < 32 && ((seen >> n) & 1U) != 0) {
+                findings.push_back(row + "（期号 " + std::to_string(d.issue) + "）的号码 "
+                                   + (n < 10 ? "0" : "") + std::to_string(n) + " 出现了不止一次。");
+                break;
+            }
+            if (n >= 0 && n < 32)
+                seen |= 1U << n;
+        }
+    }
+    if (findings.empty())
+        return {};
+    std::string text = "以下记录可能有误，请核对（数据库没有改动）：";
+    for (std::size_t i = 0; i < findings.size() && i < listed; ++i)
+        text += "\n" + findings[i];
+    if (findings.size() > listed)
+        text += "\n……另有 " + std::to_string(findings.size() - listed) + " 处。";
+    return text;
 }
 
 void rebuildRows(DrawHistory& history, std::span<const Draw> shownDraws)

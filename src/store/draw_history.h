@@ -27,6 +27,11 @@ TrendRow makeTrendRow(std::int32_t issue, std::span<const int> numbers);
 DrawHistory buildDrawHistory(std::span<const StoredDraw> stored, DrawPosition position,
                              int totalNumbers, int pickCount);
 
+// What a player should check in a history that could be analysed: an issue stored in more than
+// one row, a draw with a number repeated among its analysed numbers. A message naming the rows
+// (at most `listed` of them, then how many more), or empty when there is nothing to report.
+std::string historyWarningText(const DrawHistory& history, std::size_t listed = 10);
+
 // Rebuilds history.rows from other draws of the same length (the transformed ones).
 void rebuildRows(DrawHistory& history, std::span<const Draw> shownDraws);
 

@@ -53,7 +53,7 @@ bool createDatabaseIfMissing(const QString& databaseFile)
     }
     try {
         db::DbConnection connection(u"create"_s);
-        connection.open(temporary);
+        connection.open(temporary, db::DbConnection::EmptyFile::Allow);
         connection.beginTransaction();
         for (const QString& name : schema::defaultLotteries())
             createLotteryTables(connection, {.name = name});

@@ -27,6 +27,24 @@ QString decodeGbkOrUtf8(const QByteArray& bytes)
     return gbk.isValid() ? QString(gbk.decode(bytes)) : asUtf8;
 }
 
+QString fileNamePart(const QString& text)
+{
+    QString name;
+    name.reserve(text.size());
+    for (const QChar c : text)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F
+            && !QStringView(u"/\\:*?\"<>|").contains(c))
+            name += c;
+    // Dropping separators may join dots into a new "..": repeat until none is left.
+    while (name.contains(u".."))
+        name.replace(u".."_s, QString());
+    while (name.startsWith(u'.') || name.startsWith(u' '))
+        name.remove(0, 1);
+    while (name.endsWith(u'.') || name.endsWith(u' '))
+        name.chop(1);
+    return name;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);

@@ -11,6 +11,11 @@ namespace pickora {
 QByteArray encodeGbk(const QString& text);
 QString decodeGbkOrUtf8(const QByteArray& bytes);
 
+// A part of a file name built from stored text (a lottery's name): path separators, "..",
+// control characters and the characters Windows forbids in names are dropped, so the name
+// cannot lead out of the folder it is put in.
+QString fileNamePart(const QString& text);
+
 // Writes `bytes` to `path` atomically; on failure returns false and a message for the player.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 // Reads a whole file; on failure returns false and a message for the player.

@@ -16,7 +16,8 @@ namespace pickora::ui {
 
 BarChart::BarChart(const QString& title, QWidget* parent) : QChartView(parent)
 {
-    auto* chart = new QChart;
+    // The view made a chart of its own and keeps owning it: setChart() would orphan it.
+    QChart* chart = this->chart();
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -28,7 +29,6 @@ BarChart::BarChart(const QString& title, QWidget* parent) : QChartView(parent)
     axisY_->setLabelFormat(u"%.0f"_s);
     chart->addAxis(axisX_, Qt::AlignBottom);
     chart->addAxis(axisY_, Qt::AlignLeft);
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
 }
 

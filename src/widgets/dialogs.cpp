@@ -1,7 +1,9 @@
 #include "widgets/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -15,6 +17,7 @@ namespace pickora::ui::dialogs {
 namespace {
 
 DialogResponder* g_responder = nullptr;
+QString g_startFolder;
 
 void showMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text)
 {
@@ -88,8 +91,22 @@ void error(QWidget* parent, const QString& text, const QString& title)
     showMessage(parent, MessageKind::Error, title, text);
 }
 
-QString openFile(QWidget* parent, const FileDialogOptions& options)
+void setStartFolderOverride(const QString& folder) { g_startFolder = folder; }
+
+FileDialogOptions shownOptions(const FileDialogOptions& options)
 {
+    if (g_startFolder.isEmpty())
+        return options;
+    FileDialogOptions shown = options;
+    shown.startFolder = g_startFolder;
+    if (!options.proposedName.isEmpty())
+        shown.proposedName = QDir(g_startFolder).filePath(QFileInfo(options.proposedName).fileName());
+    return shown;
+}
+
+QString openFile(QWidget* parent, const FileDialogOptions& requested)
+{
+    const FileDialogOptions options = shownOptions(requested);
     if (g_responder)
         return g_responder->openFile(parent, options);
     QFileDialog* dialog = makeFileDialog(parent, options);
@@ -98,8 +115,9 @@ QString openFile(QWidget* parent, const FileDialogOptions& options)
     return runFileDialog(dialog);
 }
 
-QString saveFile(QWidget* parent, const FileDialogOptions& options)
+QString saveFile(QWidget* parent, const FileDialogOptions& requested)
 {
+    const FileDialogOptions options = shownOptions(requested);
     if (g_responder)
         return g_responder->saveFile(parent, options);
     QFileDialog* dialog = makeFileDialog(parent, options);

@@ -54,6 +54,12 @@ bool choosePrinter(QWidget* parent, QPrinter& printer);
 // "文本文件(*.txt)|*.txt|..." (pairs of caption and pattern) as a Qt name filter list.
 QString qtNameFilter(const QString& pipeFilter);
 
+// Every file dialog starts in `folder` instead of the folder its window asks for, and a proposed
+// name keeps only its file name, placed there; an empty text restores the windows' own folders.
+void setStartFolderOverride(const QString& folder);
+// The options a file dialog is shown with (the override applied).
+FileDialogOptions shownOptions(const FileDialogOptions& options);
+
 // Replaces the real dialogs (nullptr restores them). For tests.
 void setResponder(DialogResponder* responder);
 

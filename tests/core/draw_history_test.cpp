@@ -87,3 +87,26 @@ TEST(DrawHistory, ErrorNamesTheRowAndTheValue)
         EXPECT_NE(what.find("17"), std::string::npos) << what;
     }
 }
+
+TEST(DrawHistory, WarningsNameRowsWithRepeatedIssuesOrNumbers)
+{
+    const std::vector<StoredDraw> clean = {stored("10061201", {1, 2, 3, 4, 5}),
+                                           stored("10061202", {3, 2, 1, 1, 1})};
+    // Repeats outside the analysed columns are not the analysis' concern.
+    EXPECT_EQ(historyWarningText(buildDrawHistory(clean, DrawPosition::Front, 11, 3)), "");
+
+    const std::vector<StoredDraw> rows = {
+        stored("10061201", {1, 2, 3, 4, 5}), stored("10061202", {7, 7, 3, 4, 5}),
+        stored("10061202", {1, 2, 3, 4, 5}), stored("010061201", {9, 8, 9, 4, 5})};
+    const DrawHistory h = buildDrawHistory(rows, DrawPosition::Front, 11, 3);
+    EXPECT_EQ(historyWarningText(h), "以下记录可能有误，请核对（数据库没有改动）：\n"
+                                     "第 2 行（期号 10061202）的号码 07 出现了不止一次。\n"
+                                     "第 3 行的期号 10061202 与第 2 行相同。\n"
+                                     "第 4 行的期号 10061201 与第 1 行相同。\n"
+                                     "第 4 行（期号 10061201）的号码 09 出现了不止一次。");
+    // The middle three of row 2 (7 3 4) hold no repeat.
+    EXPECT_EQ(historyWarningText(buildDrawHistory(rows, DrawPosition::Middle, 11, 3), 1),
+              "以下记录可能有误，请核对（数据库没有改动）：\n"
+              "第 3 行的期号 10061202 与第 2 行相同。\n"
+              "……另有 1 处。");
+}

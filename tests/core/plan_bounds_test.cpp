@@ -7,8 +7,8 @@ using namespace pickora;
 
 namespace {
 
-PlanSettings settings(std::int64_t loss, std::int64_t profit, std::int64_t stake, std::int64_t prize,
-                      std::int64_t periods)
+PlanSettings settings(std::int64_t loss, std::int64_t profit, std::int64_t stake,
+                      std::int64_t prize, std::int64_t periods)
 {
     return PlanSettings{loss, profit, stake, prize, periods};
 }
@@ -25,17 +25,17 @@ TEST(PlanBounds, OnlyWhatSixtyFourBitsNeedIsRefused)
     };
     const Case cases[] = {
         {settings(0, 10, 16, 1000, 80), true},
-        {settings(0, 10, 16, 10'000'001, 80), true},      // a prize above ten million is fine
+        {settings(0, 10, 16, 10'000'001, 80), true}, // a prize above ten million is fine
         {settings(0, 10, 16, 4'000'000'000'000, 80), true},
         {settings(0, 10, 16, prizeTop, 80), true},
-        {settings(0, 10, 16, prizeTop + 1, 80), false},   // 10000 times it would not fit
+        {settings(0, 10, 16, prizeTop + 1, 80), false}, // 10000 times it would not fit
         {settings(0, 10, 16, -1, 80), false},
-        {settings(top, -top, 1, 1000, 1), false},         // no stake left to carry
+        {settings(top, -top, 1, 1000, 1), false}, // no stake left to carry
         {settings(-top, top, 1, 1000, 1), false},
         {settings(top - kMaxMultiplier, 0, 1, 1000, 1), true},
         {settings(top + 1, 10, 16, 1000, 80), false},
         {settings(0, -top - 1, 16, 1000, 80), false},
-        {settings(0, 10, 0, 1000, 80), false},            // the rate needs a stake
+        {settings(0, 10, 0, 1000, 80), false}, // the rate needs a stake
         {settings(0, 10, largestUnitStake(80, 0), 1000, 80), true},
         {settings(0, 10, largestUnitStake(80, 0) + 1, 1000, 80), false},
         {settings(0, 10, 16, 1000, 0), false},
@@ -43,7 +43,8 @@ TEST(PlanBounds, OnlyWhatSixtyFourBitsNeedIsRefused)
         {settings(0, 10, 16, 1000, kMaxPeriods + 1), false},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(checkPlanInputs(cases[i].s).empty(), cases[i].accepted) << i << ": " << checkPlanInputs(cases[i].s);
+        EXPECT_EQ(checkPlanInputs(cases[i].s).empty(), cases[i].accepted)
+            << i << ": " << checkPlanInputs(cases[i].s);
 
     // The variable plan ignores the unit stake box but bounds the bets the same way.
     EXPECT_TRUE(checkPlanInputs(settings(0, 10, 0, 1000, 80), false).empty());

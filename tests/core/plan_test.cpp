@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "invest/plan.h"
 #include "store/random_source.h"
@@ -38,7 +39,7 @@ PlanResult trialPhased(const PlanSettings& s, std::int64_t S)
                     complete = true;
                     break;
                 }
-                const PlanRow row = planRow(j, m, s.unitStake, s.unitPrize, T);
+                const PlanRow row = *planRow(j, m, s.unitStake, s.unitPrize, T);
                 if (row[5] < s.expectedProfit) {
                     ok = false;
                     break;
@@ -197,11 +198,78 @@ TEST(VariablePlan, RowsFollowTheBetsOfEachPeriod)
 {
     PlanSettings s;
     PlanTable table;
-    table.push_back(*variablePeriod(s, table, 8));
+    table.push_back(variablePeriod(s, table, 8).rows.at(0));
     EXPECT_EQ(table[0], (PlanRow{1, 1, 8, 16, 16, 1000, 984, 6150}));
-    table.push_back(*variablePeriod(s, table, 20));
+    table.push_back(variablePeriod(s, table, 20).rows.at(0));
     EXPECT_EQ(table[1], (PlanRow{2, 1, 20, 40, 56, 1000, 944, 1685}));
     EXPECT_EQ(columnAverage(table, 6, 2), (984 + 944) / 2);
     s.unitPrize = 10;
-    EXPECT_FALSE(variablePeriod(s, table, 8).has_value());
+    const PlanResult refused = variablePeriod(s, table, 8);
+    EXPECT_TRUE(refused.tooLarge);
+    EXPECT_FALSE(refused.outOfRange);
+    EXPECT_TRUE(refused.rows.empty());
+}
+
+TEST(PlanArithmetic, ValuesNearTheLimitsAreRefusedNotWrapped)
+{
+    constexpr std::int64_t top = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t bottom = std::numeric_limits<std::int64_t>::min();
+    PlanSettings s;
+    // A loaded running total near 2^63: the needed profit itself would overflow.
+    PlanTable near = {{1, 1, 8, 16, top - 5, 1000, -1, 0}};
+    EXPECT_TRUE(variablePeriod(s, near, 8).outOfRange);
+    // A running total far below zero: the net of the next period would pass 2^63.
+    near = {{1, 1, 8, 16, bottom + 5, 1000, 0, 0}};
+    const PlanResult wrapped = variablePeriod(s, near, 8);
+    EXPECT_TRUE(wrapped.outOfRange);
+    EXPECT_TRUE(wrapped.rows.empty());
+    // At the amount bound itself the next net already leaves it.
+    near = {{1, 1, 8, 16, -kMaxPlanAmount, 1000, 0, 0}};
+    EXPECT_TRUE(variablePeriod(s, near, 8).outOfRange);
+    near = {{1, 1, 8, 16, -kMaxPlanAmount + 2000, 1000, 0, 0}};
+    ASSERT_EQ(variablePeriod(s, near, 8).rows.size(), 1U);
+    EXPECT_EQ(variablePeriod(s, near, 8).rows[0][6], 1000 - (-kMaxPlanAmount + 2000 + 16));
+
+    // Settings no window accepts (the logic is checked on its own too).
+    PlanSettings wide;
+    wide.periods = 3;
+    wide.priorLoss = bottom;
+    EXPECT_TRUE(fixedPlan(wide).outOfRange);
+    wide.priorLoss = 0;
+    wide.unitStake = top;
+    wide.unitPrize = bottom;
+    EXPECT_TRUE(fixedPlan(wide).outOfRange);
+    EXPECT_TRUE(phasedPlan(wide, 2).outOfRange);
+    wide.unitStake = top / 2;
+    wide.unitPrize = 0;
+    EXPECT_TRUE(phasedPlan(wide, 1).outOfRange); // 3 periods of U in one stage
+    EXPECT_FALSE(planRow(1, 10000, top / 5000, 0, 0).has_value());
+    EXPECT_EQ(smallestMultiplier(top, top), 1);
+    EXPECT_EQ(smallestMultiplier(top / 2, top), 3);
+}
+
+TEST(PlanArithmetic, LoadedRowsAreRangeChecked)
+{
+    const PlanRow fixedRow = {1, 1, 16, 16, 1000, 984, 6150};
+    const PlanRow variableRow = {1, 1, 8, 16, 16, 1000, 984, 6150};
+    EXPECT_EQ(checkPlanRows({fixedRow, variableRow}), "");
+    struct Case {
+        PlanRow row;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{0, 1, 16, 16, 1000, 984, 6150}, "第 1 期的“投注期号” 0 不在 1 到 100000 之间。"},
+        {{1, 10001, 16, 16, 1000, 984, 6150}, "第 1 期的“投注倍数” 10001 不在 1 到 10000 之间。"},
+        {{1, 1, 8, 16, 9223372036854774807, 1000, 984, 6150},
+         "第 1 期的“当期总投入” 9223372036854774807 不在 -1000000000000000 到 1000000000000000 之间。"},
+        {{1, 1, 0, 16, 16, 1000, 984, 6150}, "第 1 期的“当期注数” 0 不在 1 到 5000000 之间。"},
+        {{1, 1, 16, 16, 1000, 984, -100000000000000001},
+         "第 1 期的“当期利润率(%)” -100000000000000001 不在 -100000000000000000 到 100000000000000000 之间。"},
+        {{1, 1, 16}, "第 1 期的数据不是 7 个数。"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(checkPlanRows({c.row}), c.message);
+    // The period named is the row's place in the file.
+    EXPECT_EQ(checkPlanRows({fixedRow, {2, 1, 16, 32, -1000000000000001, 968, 3025}}),
+              "第 2 期的“当期中奖” -1000000000000001 不在 -1000000000000000 到 1000000000000000 之间。");
 }

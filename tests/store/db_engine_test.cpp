@@ -1,7 +1,16 @@
 #include <QFile>
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
+
+#include "store/database_copy.h"
 #include "store/db_engine.h"
 #include "store/lottery_schema.h"
 #include "support/temp_program_folder.h"
@@ -15,6 +24,43 @@ using pickora::db::RecordSet;
 namespace {
 
 const QString kGuangdong = u"广东体彩11选5"_s;
+
+// Takes the write permission of a file or folder away while it lives. Root writes whatever the
+// permissions say, so there the file or folder is made immutable instead.
+class WriteProtected {
+public:
+    explicit WriteProtected(QString path) : path_(std::move(path))
+    {
+        if (::geteuid() == 0)
+            ok_ = QProcess::execute(u"chattr"_s, {u"+i"_s, path_}) == 0;
+        else
+            ok_ = QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~WriteProtected()
+    {
+        if (::geteuid() == 0)
+            QProcess::execute(u"chattr"_s, {u"-i"_s, path_});
+        else
+            QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    QString path_;
+    bool ok_ = false;
+};
+
+QString writeFailure(const QString& databaseFile)
+{
+    DbConnection connection(u"t"_s);
+    connection.open(databaseFile);
+    try {
+        connection.exec(u"DELETE FROM %1"_s.arg(db::quoteIdentifier(schema::numberTable(kGuangdong))));
+    } catch (const DbError& e) {
+        return e.message();
+    }
+    return u"(written)"_s;
+}
 
 } // namespace
 
@@ -96,6 +142,112 @@ TEST(DbEngine, MissingTableAndMissingValuesThrowReadableErrors)
     EXPECT_THROW(rows.fieldIndex(u"6"_s), DbError);
 }
 
+TEST(DbEngine, UnwritableOrEmptyDatabaseIsExplainedInThePlayersTerms)
+{
+    test::TempProgramFolder folder;
+    folder.createDatabase();
+    folder.addDraws(kGuangdong, test::TempProgramFolder::sampleDraws(3));
+    const QString file = folder.databaseFile();
+    const QString native = QDir::toNativeSeparators(file);
+    {
+        const WriteProtected protectedFile(file);
+        if (!protectedFile.ok())
+            GTEST_SKIP() << "cannot write-protect a file here";
+        EXPECT_EQ(writeFailure(file),
+                  u"无法保存改动：数据库文件“%1”是只读的。\n"
+                  "请去掉这个文件的只读属性（或者换一个可以写入的数据库文件），然后再试。"_s.arg(native));
+    }
+    {
+        const WriteProtected protectedFolder(folder.folder().databaseFolder());
+        ASSERT_TRUE(protectedFolder.ok());
+        EXPECT_EQ(writeFailure(file),
+                  u"无法保存改动：数据库所在的文件夹“%1”不能写入（保存改动时要在其中建立临时文件）。\n"
+                  "请让这个文件夹可以写入（或者把程序放到可以写入的文件夹），然后再试。"_s
+                      .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath())));
+    }
+    EXPECT_EQ(folder.rowCount(schema::numberTable(kGuangdong)), 3);
+    EXPECT_EQ(writeFailure(file), u"(written)"_s);
+
+    // A file of 0 bytes is a lost database, not an empty catalogue.
+    QFile empty(file);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    empty.close();
+    DbConnection connection(u"t"_s);
+    try {
+        connection.open(file);
+        FAIL() << "opened an empty file";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.message(), u"数据库文件“%1”是空的（0 字节），里面没有任何彩票。\n"
+                               "请用“数据恢复”从备份恢复数据库；没有备份时，删除这个文件后重新启动本程序，"
+                               "程序会建立一个新的数据库。"_s.arg(native));
+    }
+    EXPECT_FALSE(connection.isOpen());
+    EXPECT_EQ(QFileInfo(file).size(), 0);
+}
+
+TEST(DbEngine, StoredNumbersAreReadStrictly)
+{
+    test::TempProgramFolder folder;
+    folder.createDatabase();
+    // A column without a declared type keeps every value as it was written.
+    folder.exec(u"CREATE TABLE raw (k INTEGER, v)"_s);
+    struct Case {
+        const char* literal;
+        std::optional<int> expected; // nothing: refused, naming the row and the value
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"5", 5, ""},
+        {"-3", -3, ""},
+        {"'07'", 7, ""},
+        {"'2147483647'", 2147483647, ""},
+        {"5.7", std::nullopt, "“5.7”"},
+        {"5.0", std::nullopt, "“5”"},
+        {"4294967297", std::nullopt, "“4294967297”"},
+        {"-2147483649", std::nullopt, "“-2147483649”"},
+        {"'99999999999'", std::nullopt, "“99999999999”"},
+        {"X'35'", std::nullopt, "二进制数据“35”"},
+        {"' 5'", std::nullopt, "“ 5”"},
+        {"'5a'", std::nullopt, "“5a”"},
+        {"''", std::nullopt, "“”"},
+        {"'-'", std::nullopt, "“-”"},
+        {"'1e3'", std::nullopt, "“1e3”"},
+    };
+    int key = 0;
+    for (const Case& c : cases)
+        folder.exec(u"INSERT INTO raw VALUES (%1, %2)"_s.arg(++key).arg(QLatin1StringView(c.literal)));
+    DbConnection connection(u"t"_s);
+    connection.open(folder.databaseFile());
+    RecordSet rows(connection);
+    rows.openTable(u"raw"_s, u"k"_s);
+    ASSERT_EQ(rows.rowCount(), static_cast<int>(std::size(cases)));
+    rows.first();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.literal);
+        if (c.expected) {
+            EXPECT_EQ(rows.integer(u"v"_s), *c.expected);
+        } else {
+            try {
+                const int read = rows.integer(u"v"_s);
+                ADD_FAILURE() << "read as " << read;
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.message(), u"数据表“raw”第 %1 行的“v”列的值%2不是整数。"_s
+                                           .arg(rows.position() + 1)
+                                           .arg(QString::fromUtf8(c.shown)));
+            }
+        }
+        rows.next();
+    }
+
+    // The number columns' INTEGER affinity stores a real with a fraction as it is: refused too.
+    folder.exec(u"INSERT INTO \"广东体彩11选5彩票号码表\" VALUES ('10061201', 5.7, 2, 3, 4, 5, '')"_s);
+    RecordSet numbers(connection);
+    numbers.openTable(schema::numberTable(kGuangdong), schema::kIssueColumn);
+    numbers.first();
+    EXPECT_THROW(numbers.integer(u"1"_s), DbError);
+    EXPECT_EQ(numbers.integer(u"2"_s), 2);
+}
+
 TEST(DbEngine, QuotedNamesCannotBreakOrInjectIntoStatements)
 {
     test::TempProgramFolder folder;
@@ -157,4 +309,38 @@ TEST(DbEngine, RecordSetCursorAppendEditDelete)
     EXPECT_EQ(rows.rowCount(), 0);
     EXPECT_TRUE(rows.eof());
     EXPECT_EQ(folder.rowCount(schema::numberTable(kGuangdong)), 0);
+}
+
+TEST(DatabaseCopy, LeftoversOfKilledCopiesAreRemovedByTheNextCopy)
+{
+    test::TempProgramFolder folder;
+    folder.createDatabase();
+    QTemporaryDir out;
+    const QString target = out.filePath(u"备份.mdb"_s);
+    const auto leave = [](const QString& path, int secondsAgo) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1000, 'x'));
+        file.flush(); // a later flush would set the time again
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                                     QFileDevice::FileModificationTime));
+    };
+    const QString ours = target + u".pickora-copy-"_s;
+    leave(ours + u"Ab3xYz"_s, 600);           // a killed copy
+    leave(ours + u"Ab3xYz-journal"_s, 600);   // and its journal
+    leave(ours + u"Q9w8e7"_s, 0);             // a copy still being written
+    leave(ours + u"toolongname"_s, 600);      // not a name we make
+    leave(target + u".Ab3xYz"_s, 600);        // someone else's file
+    copyDatabase(folder.databaseFile(), target);
+
+    QStringList left = QDir(out.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(left, (QStringList{u"备份.mdb"_s, u"备份.mdb.Ab3xYz"_s, u"备份.mdb.pickora-copy-Q9w8e7"_s,
+                                 u"备份.mdb.pickora-copy-toolongname"_s}));
+    EXPECT_EQ(programDatabaseProblem(target), QString());
+
+    // The program's start clears its own database folder the same way.
+    leave(folder.databaseFile() + u".pickora-copy-Zz0000"_s, 120);
+    EXPECT_EQ(removeStaleCopies(folder.databaseFile()), 1);
+    EXPECT_EQ(QDir(folder.folder().databaseFolder()).entryList(QDir::Files),
+              QStringList{u"彩票数据.mdb"_s});
 }

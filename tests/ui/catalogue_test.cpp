@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,4 +145,51 @@ TEST(Catalogue, BrokenDatabaseOrMissingTablesEndWithAMessage)
     EXPECT_TRUE(listed(noDatabase).isEmpty());
     EXPECT_TRUE(f.dialogs.messages.back().text.contains(u"找不到数据库文件"_s));
     EXPECT_FALSE(QFile::exists(f.folder.databaseFile()));
+}
+
+TEST(Catalogue, StoredRowsAreReadStrictlyAndSuspiciousOnesNamed)
+{
+    test::MainWindowFixture f;
+    const QString table = db::quoteIdentifier(schema::numberTable(u"山东体彩11选5"_s));
+    f.folder.addDraws(u"山东体彩11选5"_s, {{"10010101", {1, 2, 3, 4, 5}},
+                                           {"10010102", {4, 4, 6, 7, 8}},
+                                           {"10010101", {1, 2, 3, 4, 5}}});
+    ui::Tfrmindex catalogue(*f.store);
+    select(catalogue, u"山东体彩11选5"_s);
+    catalogue.btnopenClick();
+    EXPECT_TRUE(catalogue.opened());
+    ASSERT_EQ(f.dialogs.messages.size(), 1U);
+    EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Warning);
+    EXPECT_EQ(f.dialogs.messages[0].text, u"以下记录可能有误，请核对（数据库没有改动）：\n"
+                                          "第 2 行的期号 10010101 与第 1 行相同。\n"
+                                          "第 3 行（期号 10010102）的号码 04 出现了不止一次。"_s);
+    EXPECT_EQ(f.store->history().count(), 3);
+    EXPECT_EQ(f.folder.rowCount(schema::numberTable(u"山东体彩11选5"_s)), 3);
+    f.store->closeDrawStore();
+
+    // A real with a fraction is not rounded into a valid-looking draw.
+    f.dialogs.messages.clear();
+    f.folder.exec(u"INSERT INTO %1 VALUES ('10010103', 5.7, 2, 3, 4, 5, '')"_s.arg(table));
+    ui::Tfrmindex again(*f.store);
+    select(again, u"山东体彩11选5"_s);
+    again.btnopenClick();
+    EXPECT_FALSE(again.opened());
+    EXPECT_FALSE(f.store->lotteryOpen());
+    ASSERT_EQ(f.dialogs.messages.size(), 1U);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              u"数据表“山东体彩11选5彩票号码表”第 4 行的“1”列的值“5.7”不是整数。"_s);
+}
+
+TEST(Catalogue, EmptyDatabaseFileIsExplainedNotListedAsEmpty)
+{
+    test::MainWindowFixture f;
+    QFile file(f.folder.databaseFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    ui::Tfrmindex catalogue(*f.store);
+    EXPECT_TRUE(listed(catalogue).isEmpty());
+    ASSERT_EQ(f.dialogs.messages.size(), 1U);
+    EXPECT_EQ(f.dialogs.messages[0].kind, ui::MessageKind::Error);
+    EXPECT_TRUE(f.dialogs.messages[0].text.contains(u"是空的（0 字节），里面没有任何彩票"_s))
+        << f.dialogs.messages[0].text.toStdString();
 }

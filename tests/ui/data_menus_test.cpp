@@ -156,7 +156,7 @@ TEST(DataMenus, RestoreReplacesTheDatabaseOnlyWithOneOfThisProgram)
     {
         db::DbConnection connection(u"foreign"_s);
         writeFile(foreign, {});
-        connection.open(foreign);
+        connection.open(foreign, db::DbConnection::EmptyFile::Allow);
         connection.exec(u"CREATE TABLE notes (text VARCHAR(20))"_s);
     }
     const struct {

@@ -4,9 +4,14 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "demo/demo_tour.h"
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 #include "exclude/exclusion_list_model.h"
+#include "invest/u_gudingjihua.h"
+#include "store/program_folder.h"
+#include "widgets/dialogs.h"
 #include "shell/u_about.h"
 #include "store/lottery_schema.h"
 #include "ui/ui_fixture.h"
@@ -43,9 +48,38 @@ TEST(DemoTour, OpensALotteryAndShowsEveryTabOnItsOwn)
     EXPECT_TRUE(f.store->lotteryOpen()) << "the tour ends with the lottery open for the player";
     EXPECT_TRUE(tour.captionsShown().first().contains(u"模拟开奖数据"_s));
     EXPECT_NE(w.findChild<ui::Tfrmabout*>(), nullptr);
-    const auto* sum = qobject_cast<ui::ExclusionFrame*>(w.toolWindows().find(u"Tfrmallhei"_s));
+    const auto* sum = qobject_cast<ui::ExclusionWindow*>(w.toolWindows().find(u"Tfrmallhei"_s));
     ASSERT_NE(sum, nullptr) << "the tour shows an exclusion search";
     EXPECT_EQ(sum->listModel()->rowCount(), 164);
     EXPECT_EQ(f.folder.rowCount(schema::numberTable(lottery)), 60) << "the tour changes no data";
     EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.texts().join(u'\n').toStdString();
+}
+
+TEST(DemoTour, FileDialogsStartOutsideTheTemporaryFolder)
+{
+    test::MainWindowFixture f;
+    struct Restore {
+        ~Restore() { ui::dialogs::setStartFolderOverride({}); }
+    } restore;
+    const QString outside = ui::startFileDialogsOutsideTheDemo();
+    ASSERT_FALSE(outside.isEmpty());
+    EXPECT_FALSE(outside.startsWith(f.folder.folder().root()));
+    EXPECT_TRUE(outside == desktopFolder() || outside == QDir::homePath());
+
+    // A plan saved from the demo is proposed outside its program folder, where it is kept.
+    ui::Tfrmgudingjihua plan(f.folder.folder());
+    f.dialogs.fileAnswers = {QString()};
+    plan.findChild<QPushButton*>(u"btnsave"_s)->click();
+    ASSERT_EQ(f.dialogs.fileDialogs.size(), 1U);
+    EXPECT_EQ(f.dialogs.fileDialogs[0].startFolder, outside);
+    EXPECT_EQ(f.dialogs.fileDialogs[0].proposedName, QDir(outside).filePath(u"固定投资计划表.txt"_s));
+    f.dialogs.fileAnswers = {QString()};
+    plan.findChild<QPushButton*>(u"btnload"_s)->click();
+    EXPECT_EQ(f.dialogs.fileDialogs.at(1).startFolder, outside);
+
+    // The program itself keeps its own folders.
+    ui::dialogs::setStartFolderOverride({});
+    f.dialogs.fileAnswers = {QString()};
+    plan.findChild<QPushButton*>(u"btnsave"_s)->click();
+    EXPECT_EQ(f.dialogs.fileDialogs.at(2).startFolder, f.folder.folder().attachmentsFolder());
 }

@@ -8,7 +8,9 @@
 #include "support/child.h"
 #include "shell/record_set_model.h"
 #include "shell/u_data.h"
+#include "store/db_engine.h"
 #include "store/lottery_schema.h"
+#include "store/text_files.h"
 #include "support/test_support.h"
 
 using namespace Qt::StringLiterals;
@@ -230,4 +232,38 @@ TEST(DrawEditor, ExportWritesOneLinePerDraw)
     f.editor->btnsaveClick();
     EXPECT_EQ(exported(), QByteArray());
     EXPECT_EQ(f.dialogs.texts(), QStringList{u"成功保存！"_s});
+}
+
+TEST(DrawEditor, ExportNamesFromStoredTextStayInTheFolder)
+{
+    struct Case {
+        QString stored;
+        QString part;
+    };
+    const Case cases[] = {
+        {u"../../../../outside/evil"_s, u"outsideevil"_s},
+        {u"..\\..\\windows\\evil"_s, u"windowsevil"_s},
+        {u"./.../a..b/."_s, u"ab"_s},
+        {u"C:/彩票:*?\"<>|\t名"_s, u"C彩票名"_s},
+        {u" 广东体彩11选5 "_s, u"广东体彩11选5"_s},
+        {u"/"_s, QString()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fileNamePart(c.stored), c.part) << c.stored.toStdString();
+
+    EditorFixture f;
+    const QString hostile = u"../../../../outside/evil"_s;
+    {
+        db::DbConnection connection(u"t"_s);
+        connection.open(f.folder.databaseFile());
+        createLotteryTables(connection, {.name = hostile});
+    }
+    ui::Tfrmdata editor(f.folder.folder());
+    auto* list = editor.findChild<QListWidget*>(u"lstcaipiao"_s);
+    list->setCurrentItem(list->findItems(hostile, Qt::MatchExactly).value(0));
+    f.dialogs.fileAnswers = {QString()};
+    editor.btnsaveClick();
+    ASSERT_EQ(f.dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(f.dialogs.fileDialogs[0].proposedName,
+              f.folder.folder().attachmentsFolder() + u"outsideevil历史号码.txt"_s);
 }

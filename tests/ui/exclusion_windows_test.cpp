@@ -38,8 +38,7 @@ struct ExclusionFixture : test::MainWindowFixture {
         folder.addDraws(kGuangdong, makeDemoDraws(draws, 84, {2026, 12, 9}, 5));
         openLottery(kGuangdong);
     }
-    template <class W>
-    W& make()
+    template <class W> W& make()
     {
         auto* w = new W(*store);
         owned.emplace_back(w);
@@ -56,21 +55,23 @@ struct ExclusionFixture : test::MainWindowFixture {
     std::vector<std::unique_ptr<QWidget>> owned;
 };
 
-template <class T>
-T* child(QWidget& w, const char* name)
+template <class T> T* child(QWidget& w, const char* name)
 {
     return test::child<T>(w, QLatin1StringView(name));
 }
 
-QPushButton* searchButton(ui::ExclusionFrame& w)
+QPushButton* searchButton(ui::ExclusionWindow& w)
 {
     auto* b = w.findChild<QPushButton*>(u"btngen"_s);
     return b ? b : w.findChild<QPushButton*>(u"btnfilt"_s);
 }
 
-int listed(const ui::ExclusionFrame& w) { return w.listModel()->rowCount(); }
+int listed(const ui::ExclusionWindow& w)
+{
+    return w.listModel()->rowCount();
+}
 
-QStringList listedBets(const ui::ExclusionFrame& w)
+QStringList listedBets(const ui::ExclusionWindow& w)
 {
     QStringList bets;
     for (int r = 0; r < listed(w); ++r)
@@ -79,9 +80,9 @@ QStringList listedBets(const ui::ExclusionFrame& w)
 }
 
 // Clicks the search button again after `ms`, and (as a guard) once more after five seconds.
-void stopAfter(ui::ExclusionFrame& w, int ms)
+void stopAfter(ui::ExclusionWindow& w, int ms)
 {
-    QPointer<ui::ExclusionFrame> window(&w);
+    QPointer<ui::ExclusionWindow> window(&w);
     for (const int delay : {ms, 5000})
         QTimer::singleShot(delay, [window] {
             if (window && window->searching())
@@ -102,11 +103,11 @@ TEST(ExclusionWindows, DefaultSumAndRepeatSearchesEndAtTheFirstExclusion)
     EXPECT_EQ(child<QComboBox>(repeat, "comAC")->currentText(), u"3"_s);
     EXPECT_EQ(child<QComboBox>(sum, "comcurqi")->count(), 201);
     const struct {
-        ui::ExclusionFrame* window;
+        ui::ExclusionWindow* window;
         int rowBlanks;
     } cases[] = {{&sum, 4}, {&repeat, 42}};
     for (const auto& c : cases) {
-        ui::ExclusionFrame& w = *c.window;
+        ui::ExclusionWindow& w = *c.window;
         searchButton(w)->click();
         EXPECT_EQ(listed(w), 164) << w.objectName().toStdString();
         EXPECT_EQ(w.table().entries.size(), 164U);
@@ -138,9 +139,9 @@ TEST(ExclusionWindows, DefaultSumAndRepeatSearchesEndAtTheFirstExclusion)
 TEST(ExclusionWindows, PassCountOneRunsExactlyOnePass)
 {
     ExclusionFixture f;
-    for (ui::ExclusionFrame* w :
-         std::initializer_list<ui::ExclusionFrame*>{&f.make<ui::Tfrmallhei>(), &f.make<ui::Tfrmallcongma>(),
-                                                    &f.make<ui::Tfrmallpiantai>(), &f.make<ui::Tfrmallgensui>()}) {
+    for (ui::ExclusionWindow* w : std::initializer_list<ui::ExclusionWindow*>{
+             &f.make<ui::Tfrmallhei>(), &f.make<ui::Tfrmallcongma>(), &f.make<ui::Tfrmallpiantai>(),
+             &f.make<ui::Tfrmallgensui>()}) {
         child<QRadioButton>(*w, "optcishu")->setChecked(true);
         child<QLineEdit>(*w, "edtcishu")->setText(u"1"_s);
         searchButton(*w)->click();
@@ -259,7 +260,8 @@ TEST(ExclusionWindows, SaveThenLoadGivesTheSameBetsInTheSameOrder)
 {
     ExclusionFixture f;
     auto& sum = f.make<ui::Tfrmallhei>();
-    f.dialogs.fileAnswers = {f.writeFile(u"in.txt"_s, "04 05 06\r\n01 02 03\r\n01 02 03\r\n10 11 01\r\n")};
+    f.dialogs.fileAnswers = {
+        f.writeFile(u"in.txt"_s, "04 05 06\r\n01 02 03\r\n01 02 03\r\n10 11 01\r\n")};
     child<QPushButton>(sum, "btnload")->click();
     EXPECT_EQ(listedBets(sum), (QStringList{u"04 05 06"_s, u"01 02 03"_s, u"10 11 01"_s}));
     EXPECT_TRUE(sum.listModel()->cell(0).startsWith(QString(42, u' ') + u"04"_s));
@@ -317,7 +319,9 @@ TEST(ExclusionWindows, StandardAndTransformedStatistics)
         return texts;
     };
     const QStringList stored = column(1);
-    EXPECT_TRUE(child<QPlainTextEdit>(sum, "mem")->toPlainText().startsWith(u"和值：理论平均值：18.0 理论最小值：6 理论最大值：30"_s));
+    EXPECT_TRUE(child<QPlainTextEdit>(sum, "mem")
+                    ->toPlainText()
+                    .startsWith(u"和值：理论平均值：18.0 理论最小值：6 理论最大值：30"_s));
     auto* chart = child<ui::BarChart>(sum, "chthistory");
     EXPECT_EQ(chart->categories().size(), 200);
     EXPECT_FALSE(chart->marksShown());
@@ -378,20 +382,22 @@ TEST(ExclusionWindows, RefusedSettingsShowWhyAndChangeNothing)
     auto& repeat = f.make<ui::Tfrmallcongma>();
     auto& bigOdd = f.make<ui::Tfrmallpiantai>();
     auto& follow = f.make<ui::Tfrmallgensui>();
-    const auto text = [](ui::ExclusionFrame& w, const char* name, const QString& value) {
+    const auto text = [](ui::ExclusionWindow& w, const char* name, const QString& value) {
         return [&w, name, value] { child<QLineEdit>(w, name)->setText(value); };
     };
-    const auto period = [](ui::ExclusionFrame& w, int index) {
+    const auto period = [](ui::ExclusionWindow& w, int index) {
         return [&w, index] { child<QComboBox>(w, "comcurqi")->setCurrentIndex(index); };
     };
     const struct {
         const char* name;
-        ui::ExclusionFrame* window;
+        ui::ExclusionWindow* window;
         std::function<void()> set;
         QString fragment;
     } cases[] = {
-        {"target not a number", &sum, text(sum, "edtjushu", u"abc"_s), u"“过滤到（注）”中的“abc”不是有效的整数"_s},
-        {"negative target", &repeat, text(repeat, "edtjushu", u"-1"_s), u"“过滤到（注）”必须是 0 到"_s},
+        {"target not a number", &sum, text(sum, "edtjushu", u"abc"_s),
+         u"“过滤到（注）”中的“abc”不是有效的整数"_s},
+        {"negative target", &repeat, text(repeat, "edtjushu", u"-1"_s),
+         u"“过滤到（注）”必须是 0 到"_s},
         {"no passes", &bigOdd,
          [&] {
              child<QRadioButton>(bigOdd, "optcishu")->setChecked(true);
@@ -401,19 +407,21 @@ TEST(ExclusionWindows, RefusedSettingsShowWhyAndChangeNothing)
         {"sum bound", &sum, [&] { child<QComboBox>(sum, "comhei1")->setCurrentText(u"2x"_s); },
          u"“和值>=”中的“2x”不是有效的整数"_s},
         {"streak", &bigOdd, text(bigOdd, "edtyanxunum", u"x"_s), u"“延续期数”中的“x”"_s},
-        {"negative streak", &bigOdd, text(bigOdd, "edtyanxunum", u"-1"_s), u"“延续期数”必须是 0 到"_s},
-        {"threshold out of range", &bigOdd, text(bigOdd, "edtdanum", u"4"_s), u"“大数个数>=”必须是 0 到 3"_s},
+        {"negative streak", &bigOdd, text(bigOdd, "edtyanxunum", u"-1"_s),
+         u"“延续期数”必须是 0 到"_s},
+        {"threshold out of range", &bigOdd, text(bigOdd, "edtdanum", u"4"_s),
+         u"“大数个数>=”必须是 0 到 3"_s},
         {"sum at the first draw", &sum, period(sum, 0), u"之前只有 0 期开奖记录"_s},
-        {"repeat before M draws", &repeat, period(repeat, 5), u"之前只有 5 期开奖记录，重码期数为 10 时至少需要 10 期"_s},
+        {"repeat before M draws", &repeat, period(repeat, 5),
+         u"之前只有 5 期开奖记录，重码期数为 10 时至少需要 10 期"_s},
         {"streak longer than the history", &bigOdd,
-         [&] {
-             child<QComboBox>(bigOdd, "comcurqi")->setCurrentIndex(1);
-         },
+         [&] { child<QComboBox>(bigOdd, "comcurqi")->setCurrentIndex(1); },
          u"之前只有 1 期开奖记录，延续期数为 2 时至少需要 2 期"_s},
-        {"follow needs two draws", &follow, period(follow, 1), u"之前只有 1 期开奖记录，跟随排除至少需要 2 期"_s},
+        {"follow needs two draws", &follow, period(follow, 1),
+         u"之前只有 1 期开奖记录，跟随排除至少需要 2 期"_s},
     };
     for (const auto& c : cases) {
-        ui::ExclusionFrame& w = *c.window;
+        ui::ExclusionWindow& w = *c.window;
         auto* edit = w.findChild<QLineEdit*>(u"edtjushu"_s);
         const QString targetBefore = edit->text();
         c.set();
@@ -430,7 +438,8 @@ TEST(ExclusionWindows, RefusedSettingsShowWhyAndChangeNothing)
         EXPECT_TRUE(w.table().entries.empty()) << c.name;
         // Put the window back for the next case.
         edit->setText(targetBefore);
-        child<QComboBox>(w, "comcurqi")->setCurrentIndex(child<QComboBox>(w, "comcurqi")->count() - 1);
+        child<QComboBox>(w, "comcurqi")
+            ->setCurrentIndex(child<QComboBox>(w, "comcurqi")->count() - 1);
         for (const char* name : {"edtyanxunum", "edtdanum"})
             if (auto* box = w.findChild<QLineEdit*>(QLatin1StringView(name)))
                 box->setText(u"2"_s);
@@ -466,7 +475,8 @@ TEST(ExclusionWindows, RefusedFilesShowWhyAndChangeNothing)
         f.dialogs.fileAnswers = {f.writeFile(u"bad.txt"_s, c.content)};
         child<QPushButton>(repeat, "btnload")->click();
         ASSERT_EQ(f.dialogs.messages.size(), 1U);
-        EXPECT_TRUE(f.dialogs.messages[0].text.contains(c.fragment)) << f.dialogs.messages[0].text.toStdString();
+        EXPECT_TRUE(f.dialogs.messages[0].text.contains(c.fragment))
+            << f.dialogs.messages[0].text.toStdString();
         EXPECT_EQ(listedBets(repeat), before);
         EXPECT_EQ(repeat.table().entries.size(), 164U);
     }
@@ -489,9 +499,10 @@ TEST(ExclusionWindows, RefusedFilesShowWhyAndChangeNothing)
     child<QPushButton>(repeat, "btnload")->click();
     EXPECT_EQ(repeat.table().entries.size(), 1'000'000U);
     EXPECT_EQ(listed(repeat), 0);
-    EXPECT_EQ(f.dialogs.texts(),
-              (QStringList{u"过滤后总注数为1000000超过了最大显示行数300000行，暂不显示请继续缩水！"_s,
-                           u"文件超过 1000000 行，只载入了前 1000000 行，其余各行没有载入。"_s}));
+    EXPECT_EQ(
+        f.dialogs.texts(),
+        (QStringList{u"过滤后总注数为1000000超过了最大显示行数300000行，暂不显示请继续缩水！"_s,
+                     u"文件超过 1000000 行，只载入了前 1000000 行，其余各行没有载入。"_s}));
 }
 
 TEST(ExclusionWindows, MenuItemsOpenTheWindowsAndClosingTheLotteryEndsASearch)
@@ -533,7 +544,7 @@ TEST(ExclusionWindows, MenuItemsOpenTheWindowsAndClosingTheLotteryEndsASearch)
     bigOdd->findChild<QCheckBox*>(u"chkda"_s)->setChecked(false);
     bigOdd->findChild<QCheckBox*>(u"chkxiao"_s)->setChecked(false);
     QTimer::singleShot(80, &w, [&w] { w.mnucloseClick(); });
-    stopAfter(*static_cast<ui::ExclusionFrame*>(bigOdd.data()), 5000); // a guard only
+    stopAfter(*static_cast<ui::ExclusionWindow*>(bigOdd.data()), 5000); // a guard only
     static_cast<ui::Tfrmallpiantai*>(bigOdd.data())->btngenClick();
     test::flushDeferredDeletes();
     EXPECT_TRUE(bigOdd.isNull());

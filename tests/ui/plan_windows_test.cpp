@@ -338,3 +338,39 @@ TEST(InvestMenu, PlanWindowsOpenWithoutALotteryAndCloseWithIt)
     EXPECT_TRUE(fixed.isNull());
     EXPECT_EQ(w.toolWindows().count(), 0);
 }
+
+TEST(VariablePlanWindow, AmountsPastTheBoundsAreRefused)
+{
+    test::TempProgramFolder folder;
+    test::ScriptedDialogs dialogs;
+    ui::Tfrmkeibianjihua w(folder.folder());
+    const QString file = folder.folder().path(u"huge.txt"_s);
+    const auto writePlan = [&](const QByteArray& total, const QByteArray& net) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("0\r\n10\r\n16\r\n1000\r\n80\r\n8\r\n");
+        for (const QByteArray& v : {QByteArray("1"), QByteArray("1"), QByteArray("8"),
+                                    QByteArray("16"), total, QByteArray("1000"), net,
+                                    QByteArray("0")})
+            out.write(v + "\r\n");
+    };
+
+    // A running total near 2^63 is refused when the file is read, before anything changes.
+    writePlan("9223372036854774807", "-9223372036854773807");
+    dialogs.fileAnswers = {file};
+    click(w, "btnload");
+    EXPECT_EQ(dialogs.texts().last(),
+              u"载入停止：第 1 期的“当期总投入” 9223372036854774807 不在 -1000000000000000 到 "
+              "1000000000000000 之间。"_s);
+    EXPECT_EQ(w.gridModel()->rowCount(), 0);
+    EXPECT_FALSE(w.findChild<QPushButton*>(u"btnjisuan"_s)->isEnabled());
+
+    // A total at the bound loads; the next period's net would leave it and is not added.
+    writePlan("-1000000000000000", "0");
+    dialogs.fileAnswers = {file};
+    click(w, "btnload");
+    ASSERT_EQ(w.gridModel()->rowCount(), 1);
+    click(w, "btnjisuan");
+    EXPECT_EQ(dialogs.texts().last(), u"计划的金额超出了可以计算的范围，无法投注！"_s);
+    EXPECT_EQ(w.gridModel()->rowCount(), 1);
+}

@@ -17,9 +17,9 @@
 #include "analysis/indicator_view_logic.h"
 #include "analysis/u_code.h"
 #include "analysis/u_sercanshu.h"
-#include "widgets/bar_chart.h"
 #include "store/demo_database.h"
 #include "ui/ui_fixture.h"
+#include "widgets/bar_chart.h"
 
 using namespace Qt::StringLiterals;
 using namespace pickora;

@@ -4,7 +4,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QAbstractAxis>
+#include <QAbstractSeries>
+#include <QChart>
+
 #include "shell/advert_strip.h"
+#include "widgets/bar_chart.h"
 #include "support/local_http_server.h"
 #include "ui/ui_fixture.h"
 
@@ -92,4 +97,21 @@ TEST(ToolWindows, CreatedOnceShownAgainAndForgottenAtClose)
     EXPECT_EQ(w.toolWindows().count(), 0);
     EXPECT_NE(w.toolWindows().show(u"plan"_s, make), nullptr);
     EXPECT_EQ(made, 3);
+}
+
+TEST(BarChartOwnership, RedrawsDeleteWhatTheyReplace)
+{
+    ui::BarChart chart(u"遗漏"_s);
+    chart.showBars({u"1"_s, u"2"_s}, {{u"次数"_s, Qt::blue, {3, 5}}}, false);
+    const QList<QAbstractAxis*> axes = chart.chart()->axes();
+    QList<QPointer<QObject>> replaced;
+    for (QAbstractSeries* series : chart.chart()->series())
+        replaced << series;
+    ASSERT_EQ(replaced.size(), 1);
+    chart.showBars({u"1"_s}, {{u"次数"_s, Qt::red, {4}}}, true);
+    for (const QPointer<QObject>& old : replaced)
+        EXPECT_TRUE(old.isNull()) << "a replaced series outlived the redraw";
+    // The chart keeps its one pair of axes.
+    EXPECT_EQ(chart.chart()->axes(), axes);
+    EXPECT_EQ(axes.size(), 2);
 }

@@ -1,4 +1,4 @@
-#include "exclude/exclusion_frame.h"
+#include "exclude/exclusion_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,8 +53,8 @@ QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& text)
 
 } // namespace
 
-ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const QString& caption,
-                               ExclusionTraits traits, QWidget* parent)
+ExclusionWindow::ExclusionWindow(DrawStore& store, const QString& className, const QString& caption,
+                                 ExclusionTraits traits, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       traits_(std::move(traits)), store_(store), random_(store.random())
@@ -74,7 +74,7 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
     comcurqi->addItems(issues);
     comcurqi->setCurrentIndex(static_cast<int>(issues.size()) - 1);
     target_ = comcurqi->currentIndex();
-    connect(comcurqi, &QComboBox::currentIndexChanged, this, &ExclusionFrame::comcurqiChange);
+    connect(comcurqi, &QComboBox::currentIndexChanged, this, &ExclusionWindow::comcurqiChange);
 
     comjieduannum = new QComboBox(this);
     comjieduannum->setObjectName(u"comjieduannum"_s);
@@ -89,7 +89,7 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
     edtcishu = numberBox(this, u"edtcishu"_s, traits_.defaultPasses);
 
     btngen = button(this, QString::fromLatin1(traits_.searchButton), kStart);
-    connect(btngen, &QPushButton::clicked, this, &ExclusionFrame::searchClick);
+    connect(btngen, &QPushButton::clicked, this, &ExclusionWindow::searchClick);
 
     listModel_ = new ExclusionListModel(k, traits_.headerBlanks, this);
     tabcode = new QTableView(this);
@@ -115,10 +115,10 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
     btnload = button(this, u"btnload"_s, u"载入"_s);
     btnclear = button(this, u"btnclear"_s, traits_.clearCaption);
     btnclose = button(this, u"btnclose"_s, u"关闭"_s);
-    connect(btnsave, &QPushButton::clicked, this, &ExclusionFrame::btnsaveClick);
-    connect(btnload, &QPushButton::clicked, this, &ExclusionFrame::btnloadClick);
-    connect(btnclear, &QPushButton::clicked, this, &ExclusionFrame::btnclearClick);
-    connect(btnclose, &QPushButton::clicked, this, &ExclusionFrame::btncloseClick);
+    connect(btnsave, &QPushButton::clicked, this, &ExclusionWindow::btnsaveClick);
+    connect(btnload, &QPushButton::clicked, this, &ExclusionWindow::btnloadClick);
+    connect(btnclear, &QPushButton::clicked, this, &ExclusionWindow::btnclearClick);
+    connect(btnclose, &QPushButton::clicked, this, &ExclusionWindow::btncloseClick);
 
     // Closing the lottery ends a running search; so does closing the main window (the program).
     connect(&store_, &DrawStore::rowsChanged, this, [this] {
@@ -134,13 +134,13 @@ ExclusionFrame::ExclusionFrame(DrawStore& store, const QString& className, const
         move(screen->availableGeometry().center() - rect().center());
 }
 
-ExclusionFrame::~ExclusionFrame()
+ExclusionWindow::~ExclusionWindow()
 {
     if (LongLoop* loop = LongLoop::runningIn(this))
         loop->requestStop();
 }
 
-bool ExclusionFrame::eventFilter(QObject* watched, QEvent* event)
+bool ExclusionWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && parentWidget() && watched == parentWidget()->window())
         if (LongLoop* loop = LongLoop::runningIn(this))
@@ -148,22 +148,34 @@ bool ExclusionFrame::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool ExclusionFrame::searching() const { return LongLoop::runningIn(this) != nullptr; }
+bool ExclusionWindow::searching() const
+{
+    return LongLoop::runningIn(this) != nullptr;
+}
 
-int ExclusionFrame::drawCount() const { return static_cast<int>(draws().size()); }
+int ExclusionWindow::drawCount() const
+{
+    return static_cast<int>(draws().size());
+}
 
-const std::vector<Draw>& ExclusionFrame::draws() const { return store_.history().draws; }
+const std::vector<Draw>& ExclusionWindow::draws() const
+{
+    return store_.history().draws;
+}
 
-ExclusionBasis ExclusionFrame::basis() const
+ExclusionBasis ExclusionWindow::basis() const
 {
     return {draws(), store_.profile().totalNumbers, store_.profile().pickCount, target_};
 }
 
-void ExclusionFrame::comcurqiChange() { target_ = std::max(0, comcurqi->currentIndex()); }
+void ExclusionWindow::comcurqiChange()
+{
+    target_ = std::max(0, comcurqi->currentIndex());
+}
 
 // ----------------------------------------------------------------------------- layout helpers
 
-QWidget* ExclusionFrame::labelled(const QString& label, QWidget* control)
+QWidget* ExclusionWindow::labelled(const QString& label, QWidget* control)
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
@@ -175,7 +187,7 @@ QWidget* ExclusionFrame::labelled(const QString& label, QWidget* control)
     return row;
 }
 
-QWidget* ExclusionFrame::stopRuleBox()
+QWidget* ExclusionWindow::stopRuleBox()
 {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
@@ -195,7 +207,7 @@ QWidget* ExclusionFrame::stopRuleBox()
     return box;
 }
 
-QWidget* ExclusionFrame::listBox()
+QWidget* ExclusionWindow::listBox()
 {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
@@ -209,8 +221,8 @@ QWidget* ExclusionFrame::listBox()
 
 // ----------------------------------------------------------------------------- history
 
-void ExclusionFrame::createHistory(const QString& chartTitle, const QString& seriesTitle,
-                                   const QColor& color)
+void ExclusionWindow::createHistory(const QString& chartTitle, const QString& seriesTitle,
+                                    const QColor& color)
 {
     historyModel_ = new TextTableModel(this);
     tabhistory = new QTableView(this);
@@ -226,7 +238,7 @@ void ExclusionFrame::createHistory(const QString& chartTitle, const QString& ser
     seriesColor_ = color;
 }
 
-void ExclusionFrame::showHistory(const HistoryStatistics& statistics)
+void ExclusionWindow::showHistory(const HistoryStatistics& statistics)
 {
     history_ = statistics;
     QStringList headers;
@@ -253,7 +265,7 @@ void ExclusionFrame::showHistory(const HistoryStatistics& statistics)
     redrawChart();
 }
 
-void ExclusionFrame::redrawChart()
+void ExclusionWindow::redrawChart()
 {
     QStringList categories;
     BarSeriesData series{seriesTitle_, seriesColor_, {}, true};
@@ -266,19 +278,21 @@ void ExclusionFrame::redrawChart()
 
 // ----------------------------------------------------------------------------- search
 
-bool ExclusionFrame::enoughDraws(int needed, const QString& what)
+bool ExclusionWindow::enoughDraws(int needed, const QString& what)
 {
     if (target_ >= needed)
         return true;
-    dialogs::error(this, u"目前投注期“%1”之前只有 %2 期开奖记录，%3至少需要 %4 期，请选择更晚的投注期！"_s
-                             .arg(comcurqi->currentText())
-                             .arg(target_)
-                             .arg(what)
-                             .arg(needed));
+    dialogs::error(this,
+                   u"目前投注期“%1”之前只有 %2 期开奖记录，%3至少需要 %4 期，请选择更晚的投注期！"_s
+                       .arg(comcurqi->currentText())
+                       .arg(target_)
+                       .arg(what)
+                       .arg(needed));
     return false;
 }
 
-std::optional<int> ExclusionFrame::readSetting(const QString& field, const QString& text, int lo, int hi)
+std::optional<int> ExclusionWindow::readSetting(const QString& field, const QString& text, int lo,
+                                                int hi)
 {
     const auto value = readWholeNumber(this, field, text);
     if (!value)
@@ -290,7 +304,7 @@ std::optional<int> ExclusionFrame::readSetting(const QString& field, const QStri
     return value;
 }
 
-void ExclusionFrame::searchClick()
+void ExclusionWindow::searchClick()
 {
     // A click while the search runs is the stop request.
     if (LongLoop* running = LongLoop::runningIn(this)) {
@@ -317,8 +331,9 @@ void ExclusionFrame::searchClick()
     std::unique_ptr<ExclusionMember> member = makeMember(basis());
     if (!member)
         return;
-    CandidateTable work = freshStart_ ? buildCandidateTable(store_.profile().totalNumbers, store_.profile().pickCount)
-                                      : table_;
+    CandidateTable work =
+        freshStart_ ? buildCandidateTable(store_.profile().totalNumbers, store_.profile().pickCount)
+                    : table_;
     if (work.keptCount() == 0) {
         dialogs::error(this, u"没有可以过滤的投注号码，请先清除或载入投注号码！"_s);
         return;
@@ -335,7 +350,7 @@ void ExclusionFrame::searchClick()
     pb->show();
     passes_ = 0;
 
-    QPointer<ExclusionFrame> self(this);
+    QPointer<ExclusionWindow> self(this);
     ExclusionOutcome outcome;
     {
         LongLoop loop(this, {btngen});
@@ -367,7 +382,7 @@ void ExclusionFrame::searchClick()
     afterSearch();
 }
 
-void ExclusionFrame::finishSearch(CandidateTable work, int remaining)
+void ExclusionWindow::finishSearch(CandidateTable work, int remaining)
 {
     work.compact();
     table_ = std::move(work);
@@ -377,14 +392,14 @@ void ExclusionFrame::finishSearch(CandidateTable work, int remaining)
         freshStart_ = false;
 }
 
-void ExclusionFrame::showCount(int count)
+void ExclusionWindow::showCount(int count)
 {
     lbljushu->setText(u"投注号码："_s + QString::number(count) + u" 注"_s);
 }
 
 // ----------------------------------------------------------------------------- save, load, clear
 
-void ExclusionFrame::btnsaveClick()
+void ExclusionWindow::btnsaveClick()
 {
     if (listModel_->rowCount() == 0) {
         dialogs::error(this, u"号码表格为空，无法保存！"_s);
@@ -416,7 +431,7 @@ void ExclusionFrame::btnsaveClick()
     dialogs::information(this, u"成功保存！"_s);
 }
 
-void ExclusionFrame::btnloadClick()
+void ExclusionWindow::btnloadClick()
 {
     const QString file = dialogs::openFile(
         this, {u"载入"_s, u"文本文件(*.txt)|*.txt"_s, u"txt"_s, desktopFolder(), {}});
@@ -428,12 +443,13 @@ void ExclusionFrame::btnloadClick()
     const bool read = readWholeFile(file, &bytes, &error);
     ExclusionLoad loaded;
     if (read)
-        loaded = parseExclusionBets(decodeGbkOrUtf8(bytes).toStdString(), store_.profile().totalNumbers,
-                                    store_.profile().pickCount, {traits_.bigOddLoad});
+        loaded =
+            parseExclusionBets(decodeGbkOrUtf8(bytes).toStdString(), store_.profile().totalNumbers,
+                               store_.profile().pickCount, {traits_.bigOddLoad});
     QApplication::restoreOverrideCursor();
-    if (!read || !loaded.error.empty()) {
+    if (!read || loaded.problem) {
         // The table and the list stay as they were.
-        dialogs::error(this, read ? QString::fromStdString(loaded.error) : error);
+        dialogs::error(this, read ? QString::fromStdString(*loaded.problem) : error);
         return;
     }
     table_.pickCount = store_.profile().pickCount;
@@ -441,17 +457,19 @@ void ExclusionFrame::btnloadClick()
     const int count = static_cast<int>(table_.entries.size());
     if (!traits_.bigOddLoad && count >= kExclusionListLimit) {
         listModel_->clear();
-        dialogs::information(this, u"过滤后总注数为%1超过了最大显示行数300000行，暂不显示请继续缩水！"_s.arg(count));
+        dialogs::information(
+            this, u"过滤后总注数为%1超过了最大显示行数300000行，暂不显示请继续缩水！"_s.arg(count));
     } else {
         listModel_->showBets(table_.entries, traits_.loadBlanks);
     }
     showCount(count);
     freshStart_ = false;
     if (loaded.truncated)
-        dialogs::information(this, u"文件超过 %1 行，只载入了前 %1 行，其余各行没有载入。"_s.arg(kMaxExclusionFileLines));
+        dialogs::information(this, u"文件超过 %1 行，只载入了前 %1 行，其余各行没有载入。"_s.arg(
+                                       kMaxExclusionFileLines));
 }
 
-void ExclusionFrame::btnclearClick()
+void ExclusionWindow::btnclearClick()
 {
     listModel_->clear();
     lbljushu->setText(u"投注号码："_s);
@@ -459,7 +477,7 @@ void ExclusionFrame::btnclearClick()
     afterClear();
 }
 
-void ExclusionFrame::closeEvent(QCloseEvent* event)
+void ExclusionWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     hide();

@@ -23,7 +23,7 @@ class QTableView;
 namespace pickora {
 class DrawStore;
 class RandomSource;
-}
+} // namespace pickora
 
 namespace pickora::ui {
 
@@ -34,10 +34,10 @@ class TextTableModel;
 struct ExclusionTraits {
     const char* searchButton = "btngen"; // the follow member's is "btnfilt"
     int headerBlanks = 48;
-    int searchBlanks = 4;  // row prefix after a search
-    int loadBlanks = 42;   // row prefix after a load
-    bool continues = false; // a finished search clears freshStart (repeat, big/odd)
-    bool bigOddLoad = false; // loads stop at the first blank line, keep repeats, no row limit
+    int searchBlanks = 4;      // row prefix after a search
+    int loadBlanks = 42;       // row prefix after a load
+    bool continues = false;    // a finished search clears freshStart (repeat, big/odd)
+    bool bigOddLoad = false;   // loads stop at the first blank line, keep repeats, no row limit
     bool saveListRows = false; // the follow member saves the list rows, the others the table
     QString saveCaption = QStringLiteral("保存");
     QString clearCaption = QStringLiteral("清除");
@@ -46,12 +46,12 @@ struct ExclusionTraits {
     QString defaultPasses = QStringLiteral("10000");
 };
 
-class ExclusionFrame : public QWidget {
+class ExclusionWindow : public QWidget {
     Q_OBJECT
 public:
-    ExclusionFrame(DrawStore& store, const QString& className, const QString& caption,
-                   ExclusionTraits traits, QWidget* parent);
-    ~ExclusionFrame() override;
+    ExclusionWindow(DrawStore& store, const QString& className, const QString& caption,
+                    ExclusionTraits traits, QWidget* parent);
+    ~ExclusionWindow() override;
 
     bool freshStart() const { return freshStart_; }
     const CandidateTable& table() const { return table_; }
