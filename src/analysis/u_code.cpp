@@ -1,5 +1,6 @@
 #include "analysis/u_code.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,7 @@
 
 #include "analysis/indicator_view_logic.h"
 #include "analysis/trend_grid_layout.h"
+#include "analysis/trend_strip.h"
 #include "store/u_public.h"
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,9 @@ namespace tg = trendgrid;
 namespace {
 
 QColor toColor(tg::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// The omission values of empty cells: darker than the fill, lighter than the dots.
+const QColor kOmissionText(95, 95, 60);
 
 // Fills a cell by its column kind and draws its text placed by the column's sample text.
 void paintCell(QPainter* painter, const QRect& rect, const QPalette& palette, int column,
@@ -60,6 +65,11 @@ public:
         paintCell(painter, option.rect, option.palette, index.column(),
                   store_.profile().totalNumbers, store_.profile().pickCount, false,
                   model->cellText(index.row(), index.column()));
+        const QVariant omission = index.data(TrendGridModel::OmissionRole);
+        if (omission.isValid()) {
+            painter->setPen(kOmissionText);
+            painter->drawText(option.rect, Qt::AlignCenter, QString::number(omission.toInt()));
+        }
         painter->restore();
     }
 
@@ -128,7 +138,20 @@ QString TrendGridModel::cellText(int row, int column) const
 
 QVariant TrendGridModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == OmissionRole) {
+        const int totalNumbers = store_.profile().totalNumbers;
+        if (!showOmission_ || tg::columnKind(index.column(), totalNumbers) != tg::ColumnKind::Number
+            || omissions_.totalNumbers() != totalNumbers)
+            return {};
+        const int draw = tg::drawOfRow(index.row() + 1, omissions_.drawCount());
+        const int number = tg::numberOfColumn(index.column());
+        if (draw < 0 || draw >= omissions_.drawCount() || omissions_.at(draw, number) == 0)
+            return {};
+        return omissions_.at(draw, number);
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return cellText(index.row(), index.column());
 }
@@ -143,13 +166,26 @@ QVariant TrendGridModel::headerData(int section, Qt::Orientation orientation, in
 void TrendGridModel::reload()
 {
     beginResetModel();
+    omissions_ = CellOmissions(presenceMasks(store_.history()), store_.profile().totalNumbers);
     endResetModel();
+}
+
+void TrendGridModel::setShowOmission(bool show)
+{
+    if (show == showOmission_)
+        return;
+    showOmission_ = show;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {OmissionRole});
 }
 
 Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     : QWidget(parent), store_(store), model_(new TrendGridModel(store, this)),
-      grdcode_(new QTableView(this))
+      grdcode_(new QTableView(this)), chkyilou_(new QCheckBox(u"显示遗漏"_s, this)),
+      grdtongji_(new TrendStrip(new TrendStatisticsModel(store), this))
 {
+    model_->reload();
     setObjectName(u"Tfrmcode"_s);
     setWindowTitle(u"号码走势"_s);
     grdcode_->setObjectName(u"grdcode"_s);
@@ -168,6 +204,11 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
     grdcode_->setFocusPolicy(Qt::NoFocus);
     grdcode_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    chkyilou_->setObjectName(u"chkyilou"_s);
+    grdtongji_->setObjectName(u"grdtongji"_s);
+    grdtongji_->follow(grdcode_);
+    connect(chkyilou_, &QCheckBox::toggled, this, &Tfrmcode::chkyilouClick);
+
     // With no draws the grid is blank: this says how to get draws in.
     lblempty_ = new QLabel(QString::fromUtf8(kNoDrawsHint), this);
     lblempty_->setObjectName(u"lblempty"_s);
@@ -178,11 +219,19 @@ Tfrmcode::Tfrmcode(const DrawStore& store, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* options = new QHBoxLayout;
+    options->setContentsMargins(6, 2, 6, 2);
+    options->addWidget(chkyilou_);
+    options->addStretch();
+    layout->addLayout(options);
     layout->addWidget(lblempty_);
     layout->addWidget(grdcode_);
+    layout->addWidget(grdtongji_);
 
     connect(&store, &DrawStore::rowsChanged, this, [this] {
         model_->reload();
+        grdtongji_->statistics()->reload();
         FormActivate();
     });
 }
@@ -200,11 +249,16 @@ void Tfrmcode::FormActivate()
 
 void Tfrmcode::applyColumnWidths()
 {
+    // The strip takes the grid's widths so that each value sits under its number's column.
     const int columns = model_->columnCount();
-    for (int c = 0; c < columns; ++c)
-        grdcode_->setColumnWidth(
-            c, tg::columnWidth(c, store_.profile().totalNumbers, grdcode_->width()));
+    for (int c = 0; c < columns; ++c) {
+        const int width = tg::columnWidth(c, store_.profile().totalNumbers, grdcode_->width());
+        grdcode_->setColumnWidth(c, width);
+        grdtongji_->setColumnWidth(c, width);
+    }
 }
+
+void Tfrmcode::chkyilouClick() { model_->setShowOmission(chkyilou_->isChecked()); }
 
 void Tfrmcode::resizeEvent(QResizeEvent* event)
 {

@@ -4,6 +4,9 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include "analysis/number_statistics.h"
+
+class QCheckBox;
 class QLabel;
 class QTableView;
 
@@ -27,9 +30,19 @@ public:
     QString cellText(int row, int column) const;
     void reload();
 
+    // Under this role an empty number cell gives its omission at that draw (an int) while the
+    // omissions are shown; other cells give nothing.
+    static constexpr int OmissionRole = Qt::UserRole + 1;
+    bool showOmission() const { return showOmission_; }
+    void setShowOmission(bool show);
+
 private:
     const DrawStore& store_;
+    bool showOmission_ = false;
+    CellOmissions omissions_; // of the rows in force, recomputed by reload()
 };
+
+class TrendStrip;
 
 class Tfrmcode : public QWidget {
     Q_OBJECT
@@ -40,6 +53,9 @@ public:
     // The hint shown instead of draws when the lottery has none.
     QLabel* emptyHint() const { return lblempty_; }
     TrendGridModel* model() const { return model_; }
+    // The statistics strip under the grid and the "显示遗漏" check box above it.
+    TrendStrip* strip() const { return grdtongji_; }
+    QCheckBox* omissionBox() const { return chkyilou_; }
     // Rows including the header row, as a player counts them.
     int gridRowCount() const;
     int gridColumnCount() const;
@@ -51,10 +67,13 @@ protected:
 private:
     void FormActivate();
     void applyColumnWidths();
+    void chkyilouClick();
 
     const DrawStore& store_;
     TrendGridModel* model_;
     QTableView* grdcode_;
+    QCheckBox* chkyilou_;
+    TrendStrip* grdtongji_;
     QLabel* lblempty_ = nullptr;
 };
 

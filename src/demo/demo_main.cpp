@@ -2,14 +2,12 @@
 // temporary folder, so a newcomer sees what the tool does without touching their own data.
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "demo/demo_tour.h"
+#include "demo/screen_tour.h"
 #include "widgets/dialogs.h"
 #include "shell/startup.h"
 #include "shell/u_main.h"
@@ -24,26 +22,6 @@
 using namespace Qt::StringLiterals;
 using namespace pickora;
 
-namespace {
-
-// Copies the program's pictures, credit texts and help into the demo folder (never its database).
-void copyProgramFiles(const ProgramFolder& from, const ProgramFolder& to)
-{
-    for (const QString& folder : {u"图片"_s, u"附属"_s, u"帮助"_s, u"旋转矩阵"_s}) {
-        const QDir source(from.path(folder));
-        QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString file = files.next();
-            const QString target = to.path(folder + u'/' + source.relativeFilePath(file));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(file, target);
-        }
-    }
-    QDir().mkpath(to.databaseFolder());
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -56,7 +34,7 @@ int main(int argc, char* argv[])
     }
     const ProgramFolder folder(temporary.path());
     ui::startFileDialogsOutsideTheDemo();
-    copyProgramFiles(ProgramFolder::ofExecutable(), folder);
+    ui::copyProgramFiles(ProgramFolder::ofExecutable(), folder);
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         createDemoDatabase(folder.databaseFile());
