@@ -33,7 +33,7 @@ cmake --build "$build" -j"$(nproc)" --target pickora_fuzz
 
 mkdir -p "$build/findings"
 status=0
-while IFS=$'\t' read -r -a fields; do
+while IFS='|' read -r -a fields; do
   ((${#fields[@]} > 0)) || continue
   target="${fields[0]}"
   dictionary="${fields[1]:-}"

@@ -78,13 +78,13 @@ std::string checkPlanRows(const PlanTable& rows)
     static constexpr ColumnBounds fixedColumns[] = {
         {"投注期号", 1, kMaxPeriods},        {"投注倍数", 1, kMaxMultiplier},
         {"当期投注", -kMaxPlanAmount, kMaxPlanAmount}, {"当期总投入", -kMaxPlanAmount, kMaxPlanAmount},
-        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanNet, kMaxPlanNet},
         {"当期利润率(%)", -kMaxPlanRate, kMaxPlanRate}};
     static constexpr ColumnBounds variableColumns[] = {
         {"投注期号", 1, kMaxPeriods},        {"投注倍数", 1, kMaxMultiplier},
         {"当期注数", 1, kMaxBets},
         {"当期投注", -kMaxPlanAmount, kMaxPlanAmount}, {"当期总投入", -kMaxPlanAmount, kMaxPlanAmount},
-        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanAmount, kMaxPlanAmount},
+        {"当期中奖", -kMaxPlanAmount, kMaxPlanAmount}, {"当期净利润", -kMaxPlanNet, kMaxPlanNet},
         {"当期利润率(%)", -kMaxPlanRate, kMaxPlanRate}};
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const PlanRow& row = rows[r];
@@ -130,9 +130,10 @@ std::optional<PlanRow> planRow(std::int64_t period, std::int64_t m, std::int64_t
     if (!multiply(m, unitStake, stake) || !add(totalBefore, stake, total)
         || !multiply(m, unitPrize, prize) || !subtract(prize, total, net))
         return std::nullopt;
-    if (!isAmount(stake) || !isAmount(total) || !isAmount(prize) || !isAmount(net))
+    if (!isAmount(stake) || !isAmount(total) || !isAmount(prize)
+        || !within(net, -kMaxPlanNet, kMaxPlanNet))
         return std::nullopt;
-    // |net| <= 10^15, so 100 net fits; the rate then lies within kMaxPlanRate.
+    // |net| <= kMaxPlanNet, so 100 net fits; the rate then lies within kMaxPlanRate.
     const std::int64_t rate = total != 0 ? net * 100 / total : 0;
     return PlanRow{period, m, stake, total, prize, net, rate};
 }

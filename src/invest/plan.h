@@ -5,6 +5,7 @@
 // (typed or loaded from a plan file) can overflow: a value past the bounds below is refused.
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,9 +35,10 @@ inline constexpr std::int64_t kMaxBets = kMaxUnitAmount / 2;        // n
 // The largest amount a plan row may hold (stake, total, prize, net). Bounded settings stay far
 // below it (the multiplier cap keeps a total within about 10^11 + |L0|); a plan file may not,
 // and 100 times it still fits in 64 bits, so the rate of any accepted row can be computed.
-inline constexpr std::int64_t kMaxPlanAmount = 1'000'000'000'000'000; // 10^15
-// A rate is 100 net / total: at most 100 times an amount.
-inline constexpr std::int64_t kMaxPlanRate = 100 * kMaxPlanAmount;
+inline constexpr std::int64_t kMaxPlanAmount = std::numeric_limits<std::int64_t>::max() / 200;
+// A net is a prize less a total: at most twice an amount; a rate is 100 net / total.
+inline constexpr std::int64_t kMaxPlanNet = 2 * kMaxPlanAmount;
+inline constexpr std::int64_t kMaxPlanRate = 100 * kMaxPlanNet;
 
 // The message for a row whose amounts leave the bounds above.
 inline constexpr const char* kPlanOutOfRange = "计划的金额超出了可以计算的范围，无法投注！";

@@ -223,12 +223,15 @@ TEST(PlanArithmetic, ValuesNearTheLimitsAreRefusedNotWrapped)
     const PlanResult wrapped = variablePeriod(s, near, 8);
     EXPECT_TRUE(wrapped.outOfRange);
     EXPECT_TRUE(wrapped.rows.empty());
-    // At the amount bound itself the next net already leaves it.
+    // A running total at the amount bound: the next stake takes it past and is refused.
+    PlanSettings rich = s;
+    rich.unitPrize = kMaxPlanAmount / 1000;
+    near = {{1, 1, 8, 16, kMaxPlanAmount - 5, 1000, 0, 0}};
+    EXPECT_TRUE(variablePeriod(rich, near, 8).outOfRange);
+    // Far below zero the next net still fits and is computed exactly.
     near = {{1, 1, 8, 16, -kMaxPlanAmount, 1000, 0, 0}};
-    EXPECT_TRUE(variablePeriod(s, near, 8).outOfRange);
-    near = {{1, 1, 8, 16, -kMaxPlanAmount + 2000, 1000, 0, 0}};
     ASSERT_EQ(variablePeriod(s, near, 8).rows.size(), 1U);
-    EXPECT_EQ(variablePeriod(s, near, 8).rows[0][6], 1000 - (-kMaxPlanAmount + 2000 + 16));
+    EXPECT_EQ(variablePeriod(s, near, 8).rows[0][6], 1000 - (-kMaxPlanAmount + 16));
 
     // Settings no window accepts (the logic is checked on its own too).
     PlanSettings wide;
@@ -255,21 +258,23 @@ TEST(PlanArithmetic, LoadedRowsAreRangeChecked)
     EXPECT_EQ(checkPlanRows({fixedRow, variableRow}), "");
     struct Case {
         PlanRow row;
-        const char* message;
+        std::string message;
     };
+    const std::string amounts = std::to_string(-kMaxPlanAmount) + " 到 " + std::to_string(kMaxPlanAmount);
+    const std::string nets = std::to_string(-kMaxPlanNet) + " 到 " + std::to_string(kMaxPlanNet);
     const Case cases[] = {
         {{0, 1, 16, 16, 1000, 984, 6150}, "第 1 期的“投注期号” 0 不在 1 到 100000 之间。"},
         {{1, 10001, 16, 16, 1000, 984, 6150}, "第 1 期的“投注倍数” 10001 不在 1 到 10000 之间。"},
         {{1, 1, 8, 16, 9223372036854774807, 1000, 984, 6150},
-         "第 1 期的“当期总投入” 9223372036854774807 不在 -1000000000000000 到 1000000000000000 之间。"},
+         "第 1 期的“当期总投入” 9223372036854774807 不在 " + amounts + " 之间。"},
         {{1, 1, 0, 16, 16, 1000, 984, 6150}, "第 1 期的“当期注数” 0 不在 1 到 5000000 之间。"},
-        {{1, 1, 16, 16, 1000, 984, -100000000000000001},
-         "第 1 期的“当期利润率(%)” -100000000000000001 不在 -100000000000000000 到 100000000000000000 之间。"},
+        {{1, 1, 16, 16, 1000, -kMaxPlanNet - 1, 0},
+         "第 1 期的“当期净利润” " + std::to_string(-kMaxPlanNet - 1) + " 不在 " + nets + " 之间。"},
         {{1, 1, 16}, "第 1 期的数据不是 7 个数。"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(checkPlanRows({c.row}), c.message);
     // The period named is the row's place in the file.
-    EXPECT_EQ(checkPlanRows({fixedRow, {2, 1, 16, 32, -1000000000000001, 968, 3025}}),
-              "第 2 期的“当期中奖” -1000000000000001 不在 -1000000000000000 到 1000000000000000 之间。");
+    EXPECT_EQ(checkPlanRows({fixedRow, {2, 1, 16, 32, kMaxPlanAmount + 1, 968, 3025}}),
+              "第 2 期的“当期中奖” " + std::to_string(kMaxPlanAmount + 1) + " 不在 " + amounts + " 之间。");
 }
